@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Object.h"
+
+class BinaryStream;
+class TextInputStream;
+
+// A file or folder named by its absolute path. The path is kept as the file system's raw bytes,
+// so every name, UTF-8 or not, survives unchanged.
+class FolderItem : public Object {
+ public:
+  // path must be absolute; a relative path is made absolute against the current folder.
+  explicit FolderItem(std::string path);
+
+  // The absolute path, as raw bytes.
+  const std::string& NativePath() const { return m_path; }
+  // The last path component ("" for the root folder).
+  std::string Name() const;
+  // The absolute path as one POSIX-shell word in single quotes, every character literal.
+  std::string ShellPath() const;
+
+  // False when the item does not exist or cannot be examined.
+  bool Exists() const;
+  // True only for an existing item that this process may read.
+  bool IsReadable() const;
+  // True only for an existing folder.
+  bool IsFolder() const;
+
+  // The child of this folder called name, whether or not it exists; nullptr when name cannot
+  // be a single path component (empty, ".", "..", or holding a '/' or a NUL byte).
+  std::shared_ptr<FolderItem> Child(const std::string& name) const;
+  // The folder that holds this item; nullptr for the root.
+  std::shared_ptr<FolderItem> Parent() const;
+
+  // Creates this item as a folder; false when it could not be created (it may exist already).
+  bool CreateAsFolder() const;
+  // A stream that replaces the file's content when it is closed; nullptr when the file cannot
+  // be created. The type is accepted for compatibility and ignored.
+  std::unique_ptr<BinaryStream> CreateBinaryFile(const std::string& type) const;
+  // A stream over the file's text; nullptr when it cannot be opened for reading.
+  std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+
+  // The persistent reference to this item: on this platform the absolute path's bytes.
+  std::string GetSaveInfo(const std::shared_ptr<FolderItem>& relativeTo, int type) const;
+  // Resolves a persistent reference; nullptr when the bytes are not an absolute path.
+  static std::shared_ptr<FolderItem> GetFolderItem(const std::string& saveInfo, int pathMode);
+
+ private:
+  std::string m_path;
+};
