@@ -1,0 +1,6 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+// The main window's runner for the split and the rename.
+class my_shell : public Shell {};
