@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The shell command lines of the split workflow. Paths arrive already quoted as shell words
+// (FolderItem::ShellPath); text taken from a file's name enters only through SingleQuoted.
+namespace CommandLines {
+
+// text as one single-quoted shell word; each ' inside becomes '\''. Never fails.
+std::string SingleQuoted(const std::string& text);
+
+// Prints the number of line feeds in the file at shellPath (digits and a line end); prints
+// nothing when wc cannot read it.
+std::string PlainCount(const std::string& shellPath);
+// Prints the number of carriage returns and line feeds in the file, after turning every carriage
+// return into a line feed; prints 0 when the file cannot be read.
+std::string CarriageReturnCount(const std::string& shellPath);
+
+// Cuts the file into pieces of linesPerFile lines named by four-letter tags inside folderShellPath,
+// read through the carriage-return conversion when useTRtrick; split fails when the tags run out.
+std::string Split(std::int64_t linesPerFile, const std::string& sourceShellPath,
+                  const std::string& folderShellPath, bool useTRtrick);
+
+// Renames every entry of the folder to its name + "-" + shortFilename + suffix; with no entry the
+// literal pattern reaches mv, which fails.
+std::string Rename(const std::string& folderShellPath, const std::string& shortFilename,
+                   const std::string& suffix);
+
+}  // namespace CommandLines
