@@ -1,10 +1,9 @@
-#include <QApplication>
-
 #include "app/Startup.h"
+#include "platform/GuiApplication.h"
 
 int main(int argc, char** argv) {
-  QApplication application(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Shardwick SE"));
-  QApplication::setQuitOnLastWindowClosed(false);  // closing the main window quits by itself
+  GuiApplication application(argc, argv);
+  GuiApplication::setApplicationDisplayName(QStringLiteral("Shardwick SE"));
+  GuiApplication::setQuitOnLastWindowClosed(false);  // closing the main window quits by itself
   return Startup::_Main();
 }
