@@ -1,5 +1,5 @@
 // Renders the main window and the about window offscreen to PNG files for the README.
-// Usage: window_pictures [OUTPUT_FOLDER]   (default: docs)
+// Usage: window_pictures [OUTPUT_FOLDER]   (default: docs/pictures)
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/App.h"
 #include "app/HelpAbout.h"
 #include "app/Startup.h"
 #include "app/Window1.h"
-#include "settings/AppName.h"
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -22,15 +22,16 @@ int main(int argc, char** argv) {
   setenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/.config").constData(), 1);
 
   QApplication application(argc, argv);
-  const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+  const QString outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs/pictures");
   if (!QDir().mkpath(outDir)) {
     std::fprintf(stderr, "window_pictures: cannot create %s\n", qPrintable(outDir));
     return 1;
   }
+  // The program's own start-up, up to the shown main window, without the event loop.
   Startup::_EarlyStartup();
-  quorvel::appname = "Shardwick SE";
+  Startup::_LateStartup();
+  App::Instance()->Event_Open();
   Window1* main = Window1::Instance();
-  main->Show();
   HelpAbout* about = HelpAbout::Instance();
   about->Show();
   QApplication::processEvents();

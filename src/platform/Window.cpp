@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -43,6 +44,17 @@ Qt::Alignment alignment(int textAlignment, bool multiline) {
     case 3: return Qt::AlignRight | vertical;
     default: return Qt::AlignLeft | vertical;
   }
+}
+
+// The design sizes were made for a narrower system font: a one-line text that would be cut off
+// gets a smaller font instead, down to a readable minimum.
+void fitFontToWidth(QLabel* label) {
+  QFont font = label->font();
+  const int available = label->width() - 2 * label->margin();
+  while (QFontMetrics(font).horizontalAdvance(label->text()) > available && font.pointSizeF() > 7.0) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  label->setFont(font);
 }
 
 }  // namespace
@@ -114,6 +126,7 @@ void Window::ApplyDesign(const WindowDesign& d) {
     m_content->setAutoFillBackground(true);
   }
   if (menuWidget()) menuWidget()->setVisible(d.MenuBarVisible);
+  layout()->activate();  // a hidden window has its fixed size already
   setVisible(d.Visible);
 }
 
@@ -153,6 +166,7 @@ QWidget* Window::AddControl(const ControlDesign& row) {
       label->setAlignment(alignment(row.TextAlignment, row.Multiline));
       label->setTextInteractionFlags(Qt::NoTextInteraction);
       label->setTextFormat(Qt::PlainText);
+      if (!row.Multiline) fitFontToWidth(label);
     }
   } else if (auto* button = qobject_cast<QPushButton*>(control)) {
     button->setText(text);
