@@ -1,0 +1,179 @@
+// The preferences store's life cycle against the private XDG_CONFIG_HOME of this test program,
+// with every message box captured through the seam.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <string>
+#include <vector>
+
+#include "platform/Date.h"
+#include "platform/FolderItem.h"
+#include "platform/MsgBox.h"
+#include "settings/AppName.h"
+#include "settings/XMLDictionary.h"
+#include "settings/XMLPreferences.h"
+
+namespace {
+
+const std::string kParseBox =
+    "Error Parsing the Preference File!!\n\nThe FolderItem used may not be the correct type of file!";
+const std::string kWriteBox =
+    "Error Creating Preferences File!!!\n\nYou must call InitPrefFile to initialize the preferences first!";
+
+std::string typeBox(const std::string& key) {
+  return "Preferences Error!\n\nThis Key does not match the assigned Type!\nKey: " + key;
+}
+
+class Preferences : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    quorvel::appname = "Shardwick SE";
+    m_folder = QString::fromUtf8(qgetenv("XDG_CONFIG_HOME")) + "/Shardwick SE";
+    QDir(m_folder).removeRecursively();
+    QFile::remove(m_folder);
+    MsgBoxSeam::SetPresenter([this](const std::string& text) { m_boxes.push_back(text); });
+  }
+  void TearDown() override { MsgBoxSeam::SetPresenter({}); }
+
+  QString path(const char* name) const { return m_folder + "/" + name; }
+  std::string read(const char* name) const {
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+  }
+  void write(const char* name, const std::string& content) const {
+    QDir().mkpath(m_folder);
+    QFile file(path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content.data(), static_cast<qint64>(content.size()));
+  }
+  std::vector<std::string> takeBoxes() { return std::exchange(m_boxes, {}); }
+
+  QString m_folder;
+  std::vector<std::string> m_boxes;
+};
+
+TEST_F(Preferences, FirstStartCreatesFolderThenFileOnWrite) {
+  QDir(QString::fromUtf8(qgetenv("XDG_CONFIG_HOME"))).removeRecursively();
+  XMLPreferences::InitPrefFile();
+  EXPECT_TRUE(QDir(m_folder).exists());
+  EXPECT_FALSE(QFile::exists(path("settings.xml")));
+  EXPECT_EQ(XMLPreferences::GetPrefString("absent", "fallback"), "fallback");
+  EXPECT_TRUE(takeBoxes().empty());
+
+  XMLPreferences::WritePrefFile();
+  EXPECT_TRUE(takeBoxes().empty());
+  EXPECT_EQ(read("settings.xml"), XMLDictionary::ExportXMLString(std::make_shared<Dictionary>(), false));
+}
+
+TEST_F(Preferences, ValuesSurviveAWriteAndAReload) {
+  XMLPreferences::InitPrefFile();
+  auto when = std::make_shared<Date>(2020, 1, 2, 3, 4, 5);
+  auto folder = std::make_shared<FolderItem>("/tmp/out folder");
+  XMLPreferences::SetPrefString("name", "value");
+  XMLPreferences::SetPrefInteger("count", 5000000000LL);
+  XMLPreferences::SetPrefInteger("small", -12);
+  XMLPreferences::SetPrefBoolean("flag", true);
+  XMLPreferences::SetPrefDate("when", when);
+  XMLPreferences::SetPrefFolderItem("outputFolder", folder);
+  EXPECT_EQ(XMLPreferences::GetPrefInteger("count", 0), 5000000000LL);
+  EXPECT_EQ(XMLPreferences::GetPrefDate("when", std::make_shared<Date>()), when);  // the same object
+  XMLPreferences::WritePrefFile();
+  XMLPreferences::SetPrefString("late", "not written");
+  EXPECT_TRUE(takeBoxes().empty());
+  EXPECT_NE(read("settings.xml").find("<key>outputFolder</key>\n\t<file>"), std::string::npos);
+
+  XMLPreferences::InitPrefFile();
+  EXPECT_EQ(XMLPreferences::GetPrefString("name", ""), "value");
+  EXPECT_EQ(XMLPreferences::GetPrefInteger("small", 0), -12);  // 32-bit on reload, same type code
+  EXPECT_EQ(XMLPreferences::GetPrefInteger("count", 0), INT32_MIN);
+  EXPECT_TRUE(XMLPreferences::GetPrefBoolean("flag", false));
+  EXPECT_EQ(XMLPreferences::GetPrefDate("when", std::make_shared<Date>())->SQLDateTime(),
+            "2020-01-02 03:04:05");
+  EXPECT_EQ(XMLPreferences::GetPrefString("late", "absent"), "absent");
+  EXPECT_TRUE(takeBoxes().empty());
+}
+
+TEST_F(Preferences, TypeMismatchKeepsTheOldValue) {
+  XMLPreferences::InitPrefFile();
+  XMLPreferences::SetPrefBoolean("flag", true);
+  XMLPreferences::SetPrefString("flag", "text");
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{typeBox("flag")});
+  EXPECT_TRUE(XMLPreferences::GetPrefBoolean("flag", false));
+
+  EXPECT_EQ(XMLPreferences::GetPrefString("flag", "default"), "default");
+  EXPECT_EQ(XMLPreferences::GetPrefInteger("flag", 9), 9);
+  EXPECT_EQ(takeBoxes(), (std::vector<std::string>{typeBox("flag"), typeBox("flag")}));
+
+  // Every object shares one type code: a file reference may replace a loaded dictionary.
+  auto loaded = std::make_shared<Dictionary>();
+  loaded->SetValue("nested", Variant(std::make_shared<Dictionary>()));
+  write("settings.xml", XMLDictionary::ExportXMLString(loaded, false));
+  XMLPreferences::InitPrefFile();
+  XMLPreferences::SetPrefFolderItem("nested", std::make_shared<FolderItem>("/tmp"));
+  EXPECT_TRUE(takeBoxes().empty());
+}
+
+TEST_F(Preferences, CorruptFileIsKeptAsBackupBeforeItIsReplaced) {
+  write("settings.xml", "<xmldict><key>half");
+  XMLPreferences::InitPrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
+  XMLPreferences::SetPrefString("fresh", "value");  // initialised despite the failure
+  EXPECT_TRUE(takeBoxes().empty());
+  EXPECT_EQ(read("settings.xml"), "<xmldict><key>half");  // nothing written before the write
+
+  XMLPreferences::WritePrefFile();
+  EXPECT_TRUE(takeBoxes().empty());
+  EXPECT_EQ(read("settings.xml.bak"), "<xmldict><key>half");
+  EXPECT_NE(read("settings.xml").find("<key>fresh</key>"), std::string::npos);
+
+  // A second refused file replaces the older backup; a good load makes no backup at all.
+  write("settings.xml", "<xmldict version=\"9\"/>");
+  XMLPreferences::InitPrefFile();
+  XMLPreferences::WritePrefFile();
+  EXPECT_EQ(read("settings.xml.bak"), "<xmldict version=\"9\"/>");
+  QFile::remove(path("settings.xml.bak"));
+  XMLPreferences::InitPrefFile();
+  XMLPreferences::WritePrefFile();
+  EXPECT_FALSE(QFile::exists(path("settings.xml.bak")));
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
+}
+
+TEST_F(Preferences, PropertyListIsLoadedAndRewrittenAsXmlDict) {
+  auto dict = std::make_shared<Dictionary>();
+  dict->SetValue("name", Variant("from plist"));
+  write("settings.xml", XMLDictionary::ExportXMLString(dict, true));
+  XMLPreferences::InitPrefFile();
+  EXPECT_EQ(XMLPreferences::GetPrefString("name", ""), "from plist");
+  XMLPreferences::WritePrefFile();
+  EXPECT_EQ(read("settings.xml"), XMLDictionary::ExportXMLString(dict, false));
+  EXPECT_TRUE(takeBoxes().empty());
+}
+
+TEST_F(Preferences, FolderThatCannotBeCreatedMakesEveryWriteFail) {
+  // A plain file where the application's folder should be.
+  QDir().mkpath(QString::fromUtf8(qgetenv("XDG_CONFIG_HOME")));
+  QFile blocker(m_folder);
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  XMLPreferences::InitPrefFile();
+  EXPECT_TRUE(takeBoxes().empty());
+  XMLPreferences::SetPrefString("k", "v");
+  EXPECT_EQ(XMLPreferences::GetPrefString("k", ""), "v");
+  XMLPreferences::WritePrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kWriteBox});
+  QFile::remove(m_folder);
+}
+
+TEST_F(Preferences, UnreadableSettingsFileIsNeverOverwritten) {
+  // settings.xml is a folder: it cannot be read, so no backup can be kept and it is not replaced.
+  QDir().mkpath(path("settings.xml"));
+  XMLPreferences::InitPrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
+  XMLPreferences::WritePrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kWriteBox});
+  EXPECT_TRUE(QDir(path("settings.xml")).exists());
+}
+
+}  // namespace
