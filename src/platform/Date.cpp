@@ -58,10 +58,8 @@ std::shared_ptr<Date> Date::FromText(const std::string& text) {
         text[13] != ':' || !digits(text, 14, 2, minute) || text[16] != ':' ||
         !digits(text, 17, 2, second))
       return nullptr;
-    if (text.size() == 20 && text[10] == 'T' && text[19] == 'Z')
-      utc = true;
-    else if (text.size() != 19)
-      return nullptr;
+    utc = text[10] == 'T';
+    if (text.size() != (utc ? 20u : 19u) || (utc && text[19] != 'Z')) return nullptr;
   }
   if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) ||
       hour > 23 || minute > 59 || second > 59)

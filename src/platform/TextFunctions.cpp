@@ -1,6 +1,8 @@
 #include "platform/TextFunctions.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <limits>
 
@@ -46,6 +48,27 @@ std::string Str(double value) {
 
 double Ceil(double value) { return std::ceil(value); }
 
+namespace {
+
+// The shortest digits that read back to value (finite, not negative), in plain decimal notation.
+std::string plainShortest(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  const std::string scientific(buffer, result.ptr);  // d[.ddd]e±XX
+  const auto e = scientific.find('e');
+  std::string digits = scientific.substr(0, e);
+  digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
+  const long exponent = std::strtol(scientific.c_str() + e + 1, nullptr, 10);
+  const long point = exponent + 1;  // digits before the decimal point
+  const auto count = static_cast<long>(digits.size());
+  if (point <= 0) return "0." + std::string(static_cast<std::size_t>(-point), '0') + digits;
+  if (point >= count) return digits + std::string(static_cast<std::size_t>(point - count), '0');
+  return digits.substr(0, static_cast<std::size_t>(point)) + "." +
+         digits.substr(static_cast<std::size_t>(point));
+}
+
+}  // namespace
+
 std::string Format(double value, const std::string& pattern) {
   const bool showSign = !pattern.empty() && pattern.front() == '-';
   std::size_t minDecimals = 0, maxDecimals = 0;
@@ -66,33 +89,30 @@ std::string Format(double value, const std::string& pattern) {
 
   const bool negative = std::signbit(value);
   const double magnitude = std::fabs(value);
-  char buffer[512];
-  // Shortest fixed-point text that reads back to the same double.
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
-  std::string text(buffer, result.ptr);
-  auto point = text.find('.');
-  std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
+  std::string text = plainShortest(magnitude);
+  const auto point = text.find('.');
+  const std::size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
   if (decimals > maxDecimals && maxDecimals < 15) {
     // A short pattern rounds; one of fifteen decimals or more keeps every digit that matters.
-    result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
-                           static_cast<int>(hasPoint ? maxDecimals : 0));
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::fixed, static_cast<int>(maxDecimals));
     text.assign(buffer, result.ptr);
-    point = text.find('.');
-    if (point != std::string::npos) {
+    if (const auto rounded = text.find('.'); rounded != std::string::npos) {
       std::size_t keep = text.size();
-      while (keep > point + 1 + minDecimals && text[keep - 1] == '0') --keep;
+      while (keep > rounded + 1 + minDecimals && text[keep - 1] == '0') --keep;
       text.resize(keep);
       if (text.back() == '.') text.pop_back();
     }
   }
   if (hasPoint && minDecimals > 0) {
-    point = text.find('.');
-    if (point == std::string::npos) {
+    auto at = text.find('.');
+    if (at == std::string::npos) {
       text += '.';
-      point = text.size() - 1;
+      at = text.size() - 1;
     }
-    decimals = text.size() - point - 1;
-    if (decimals < minDecimals) text.append(minDecimals - decimals, '0');
+    const std::size_t have = text.size() - at - 1;
+    if (have < minDecimals) text.append(minDecimals - have, '0');
   }
   if (negative && showSign) text.insert(text.begin(), '-');
   return text;
