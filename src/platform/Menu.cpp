@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -19,6 +20,23 @@ QKeySequence keySequence(const std::string& shortcut) {
   if (text.startsWith(QLatin1String("Cmd+"), Qt::CaseInsensitive)) text = QLatin1String("Ctrl+") + text.mid(4);
   return QKeySequence::fromString(text, QKeySequence::PortableText);
 }
+
+enum class EditAction { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+EditAction editActionOf(const std::string& name) {
+  static const struct {
+    const char* name;
+    EditAction action;
+  } kEditItems[] = {{"EditUndo", EditAction::Undo},   {"EditCut", EditAction::Cut},
+                    {"EditCopy", EditAction::Copy},   {"EditPaste", EditAction::Paste},
+                    {"EditClear", EditAction::Clear}, {"EditSelectAll", EditAction::SelectAll}};
+  for (const auto& item : kEditItems) {
+    if (name == item.name) return item.action;
+  }
+  return EditAction::None;
+}
+
+QLineEdit* focusedField() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
 
 }  // namespace
 
@@ -56,6 +74,7 @@ void MenuItem::AddMenu(std::unique_ptr<MenuItem> item) {
     m_menu = std::make_unique<QMenu>(QString::fromStdString(m_value));
     m_menu->menuAction()->setVisible(m_visible);
     m_menu->setObjectName(QString::fromStdString(Name));
+    QObject::connect(m_menu.get(), &QMenu::aboutToShow, m_menu.get(), [this] { UpdateEnabled(); });
   }
   item->m_parent = this;
   if (m_menu) m_menu->addAction(item->m_action);
@@ -90,6 +109,42 @@ void MenuItem::chosen() {
   } else {
     Activated();
   }
+}
+
+void MenuItem::Activated() {
+  QLineEdit* field = focusedField();
+  if (!field) return;
+  switch (editActionOf(Name)) {
+    case EditAction::Undo: field->undo(); break;
+    case EditAction::Cut: field->cut(); break;
+    case EditAction::Copy: field->copy(); break;
+    case EditAction::Paste: field->paste(); break;
+    case EditAction::Clear: field->del(); break;
+    case EditAction::SelectAll: field->selectAll(); break;
+    case EditAction::None: break;
+  }
+}
+
+void MenuItem::UpdateEnabled() {
+  for (const auto& child : m_children) child->UpdateEnabled();
+  const EditAction action = editActionOf(Name);
+  if (!AutoEnabled || action == EditAction::None) return;
+  const QLineEdit* field = focusedField();
+  bool enabled = field && field->isEnabled();
+  if (enabled) {
+    const bool editable = !field->isReadOnly();
+    const bool selected = field->hasSelectedText();
+    switch (action) {
+      case EditAction::Undo: enabled = editable && field->isUndoAvailable(); break;
+      case EditAction::Cut:
+      case EditAction::Clear: enabled = editable && selected; break;
+      case EditAction::Copy: enabled = selected && field->echoMode() == QLineEdit::Normal; break;
+      case EditAction::Paste: enabled = editable; break;
+      case EditAction::SelectAll: enabled = !field->text().isEmpty(); break;
+      case EditAction::None: break;
+    }
+  }
+  m_action->setEnabled(enabled);
 }
 
 void QuitMenuItem::Activated() {

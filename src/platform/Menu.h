@@ -46,8 +46,12 @@ class MenuItem {
   // The drop-down of a menu; nullptr for an item without children.
   QMenu* Menu() const { return m_menu.get(); }
 
-  // What the item does when chosen and no window handles it; the plain item does nothing.
-  virtual void Activated() {}
+  // What the item does when chosen and no window handles it. The standard edit items (named
+  // EditUndo, EditCut, EditCopy, EditPaste, EditClear, EditSelectAll) act on the focused text
+  // field; any other plain item does nothing.
+  virtual void Activated();
+  // Enables an AutoEnabled standard edit item only while it can act; other items stay enabled.
+  void UpdateEnabled();
 
  protected:
   friend class MenuBar;

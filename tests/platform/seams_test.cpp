@@ -1,5 +1,8 @@
 // The dialog and URL seams, the file-type registry behind the open dialog, and menu items.
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
 #include <QKeySequence>
 #include <QMenu>
 #include <gtest/gtest.h>
@@ -122,6 +125,43 @@ TEST(Menu, ShortcutsTextsSeparatorsAndHandlersByName) {
   quitItem->Action()->trigger();
   EXPECT_EQ(handled, 1);
   EXPECT_EQ(quitItem->activated, 1);
+  window.SetMenuBar(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Menu, StandardEditItemsActOnTheFocusedFieldAndAreEnabledOnlyWhenTheyCan) {
+  MenuBar bar;
+  auto edit = std::make_unique<MenuItem>();
+  edit->Name = "EditMenu";
+  bar.AddMenu(std::move(edit));
+  for (const char* name : {"EditSelectAll", "EditClear", "EditCopy"}) {
+    auto item = std::make_unique<MenuItem>();
+    item->Name = name;
+    bar.Child("EditMenu")->AddMenu(std::move(item));
+  }
+  Window window;
+  window.SetMenuBar(&bar);
+  window.Content()->setFixedSize(200, 100);
+  auto* field = new QLineEdit(window.Content());
+  field->setText("300");
+  window.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  field->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), field);
+
+  bar.UpdateEnabled();
+  EXPECT_TRUE(bar.Find("EditSelectAll")->Action()->isEnabled());
+  EXPECT_FALSE(bar.Find("EditClear")->Action()->isEnabled());  // nothing selected yet
+  bar.Find("EditSelectAll")->Action()->trigger();
+  bar.UpdateEnabled();
+  EXPECT_TRUE(bar.Find("EditClear")->Action()->isEnabled());
+  bar.Find("EditClear")->Action()->trigger();
+  EXPECT_TRUE(field->text().isEmpty());
   window.SetMenuBar(nullptr);
 }
 
