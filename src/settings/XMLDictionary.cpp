@@ -187,8 +187,9 @@ void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int6
           element = doc.CreateElement("false");
         } else {
           const std::optional<Color> colour = v.ColorValue();
-          element = textElement(doc, "color",
-                                "#" + Hex(static_cast<std::int64_t>(colour ? colour->value : 0)));
+          std::string text = "#";
+          text += Hex(static_cast<std::int64_t>(colour ? colour->value : 0));
+          element = textElement(doc, "color", text);
         }
         break;
       default: element = doc.CreateElement(plist ? "false" : "null"); break;
