@@ -6,13 +6,28 @@
 
 namespace HelpAboutLayout {
 
-inline constexpr WindowDesign kWindow{
-    .Width = 721, .Height = 367, .MinimumWidth = 64, .MinimumHeight = 64, .MaximumWidth = 32000,
-    .MaximumHeight = 32000, .Type = 1, .Title = "About AppName...", .HasCloseButton = true,
-    .HasMaximizeButton = false, .HasMinimizeButton = true, .HasFullScreenButton = false,
-    .Resizeable = false, .Composite = true, .MacProcID = 0, .FullScreen = false, .DefaultLocation = 0,
-    .Visible = false, .HasBackgroundColor = false, .BackgroundColor = {0xff, 0xff, 0xff, 0x00},
-    .MenuBarVisible = true, .LiveResize = false};
+inline constexpr WindowDesign kWindow{.Width = 721,
+                                      .Height = 367,
+                                      .MinimumWidth = 64,
+                                      .MinimumHeight = 64,
+                                      .MaximumWidth = 32000,
+                                      .MaximumHeight = 32000,
+                                      .Type = 1,
+                                      .Title = "About AppName...",
+                                      .HasCloseButton = true,
+                                      .HasMaximizeButton = false,
+                                      .HasMinimizeButton = true,
+                                      .HasFullScreenButton = false,
+                                      .Resizeable = false,
+                                      .Composite = true,
+                                      .MacProcID = 0,
+                                      .FullScreen = false,
+                                      .DefaultLocation = 0,
+                                      .Visible = false,
+                                      .HasBackgroundColor = false,
+                                      .BackgroundColor = {0xff, 0xff, 0xff, 0x00},
+                                      .MenuBarVisible = true,
+                                      .LiveResize = false};
 
 // The application icon inside the Qt resources.
 inline constexpr char kIconResource[] = ":/shardwick/shardwick-icon-160.png";

@@ -9,13 +9,28 @@ namespace Window1Layout {
 inline constexpr StoredColor kDarkGreen{0x40, 0x80, 0x00, 0x00};
 inline constexpr StoredColor kTeal{0x80, 0x80, 0x00, 0x00};
 
-inline constexpr WindowDesign kWindow{
-    .Width = 560, .Height = 493, .MinimumWidth = 64, .MinimumHeight = 64, .MaximumWidth = 32000,
-    .MaximumHeight = 32000, .Type = 0, .Title = "Shardwick SE 2020", .HasCloseButton = true,
-    .HasMaximizeButton = false, .HasMinimizeButton = true, .HasFullScreenButton = false,
-    .Resizeable = false, .Composite = false, .MacProcID = 0, .FullScreen = false, .DefaultLocation = 0,
-    .Visible = false, .HasBackgroundColor = false, .BackgroundColor = {0xff, 0xff, 0xff, 0x00},
-    .MenuBarVisible = true, .LiveResize = false};
+inline constexpr WindowDesign kWindow{.Width = 560,
+                                      .Height = 493,
+                                      .MinimumWidth = 64,
+                                      .MinimumHeight = 64,
+                                      .MaximumWidth = 32000,
+                                      .MaximumHeight = 32000,
+                                      .Type = 0,
+                                      .Title = "Shardwick SE 2020",
+                                      .HasCloseButton = true,
+                                      .HasMaximizeButton = false,
+                                      .HasMinimizeButton = true,
+                                      .HasFullScreenButton = false,
+                                      .Resizeable = false,
+                                      .Composite = false,
+                                      .MacProcID = 0,
+                                      .FullScreen = false,
+                                      .DefaultLocation = 0,
+                                      .Visible = false,
+                                      .HasBackgroundColor = false,
+                                      .BackgroundColor = {0xff, 0xff, 0xff, 0x00},
+                                      .MenuBarVisible = true,
+                                      .LiveResize = false};
 
 // clang-format off
 inline constexpr ControlDesign kControls[] = {

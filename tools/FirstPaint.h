@@ -2,12 +2,11 @@
 
 // Shared by the start-up probes: when the watched window is first painted, prints the wall
 // clock in nanoseconds and the peak resident memory in KiB, then calls done.
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
-
-#include <sys/resource.h>
-
 #include <cstdio>
 #include <ctime>
 #include <functional>
@@ -25,8 +24,8 @@ class FirstPaint : public QObject {
       clock_gettime(CLOCK_REALTIME, &now);
       rusage usage{};
       getrusage(RUSAGE_SELF, &usage);
-      std::printf("shown_ns %lld\npeak_kib %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
-                  usage.ru_maxrss);
+      std::printf("shown_ns %lld\npeak_kib %ld\n",
+                  static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec, usage.ru_maxrss);
       std::fflush(stdout);
       QMetaObject::invokeMethod(qApp, m_done, Qt::QueuedConnection);
     }

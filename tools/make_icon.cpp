@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -33,7 +32,8 @@ int main(int argc, char** argv) {
   p.setBrush(paper);
   p.drawRoundedRect(QRectF(22, 28, 52, 104), 6, 6);
   p.setPen(QPen(ink, 4, Qt::SolidLine, Qt::RoundCap));
-  for (int i = 0; i < 8; ++i) p.drawLine(QPointF(30, 40 + i * 11.5), QPointF(i % 3 == 2 ? 54 : 66, 40 + i * 11.5));
+  for (int i = 0; i < 8; ++i)
+    p.drawLine(QPointF(30, 40 + i * 11.5), QPointF(i % 3 == 2 ? 54 : 66, 40 + i * 11.5));
 
   // ...an arrow...
   p.setPen(Qt::NoPen);
@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
     p.setBrush(paper);
     p.drawRoundedRect(QRectF(112, top, 30, 30), 5, 5);
     p.setPen(QPen(ink, 3, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(118, top + 8 + i * 7), QPointF(i == 2 ? 128 : 136, top + 8 + i * 7));
+    for (int i = 0; i < 3; ++i)
+      p.drawLine(QPointF(118, top + 8 + i * 7), QPointF(i == 2 ? 128 : 136, top + 8 + i * 7));
   }
   p.end();
   return image.save(QString::fromLocal8Bit(argv[1]), "PNG") ? 0 : 1;

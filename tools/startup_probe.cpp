@@ -1,8 +1,8 @@
 // The real program's start-up, ending as soon as the main window is first painted.
+#include "FirstPaint.h"
 #include "app/Startup.h"
 #include "platform/Application.h"
 #include "platform/GuiApplication.h"
-#include "FirstPaint.h"
 
 int main(int argc, char** argv) {
   GuiApplication application(argc, argv);

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QPixmap>
 #include <QTemporaryDir>
-
 #include <cstdio>
 #include <cstdlib>
 

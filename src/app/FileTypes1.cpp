@@ -38,14 +38,30 @@ const TypeRow kTypes[] = {
 
 }  // namespace
 
-std::shared_ptr<FileType> Text() { return pText; }
-std::shared_ptr<FileType> TextHtml() { return pTextHtml; }
-std::shared_ptr<FileType> TextRichtext() { return pTextRichtext; }
-std::shared_ptr<FileType> TextTabSeparatedValues() { return pTextTabSeparatedValues; }
-std::shared_ptr<FileType> TextXHtmlInsertion() { return pTextXHtmlInsertion; }
-std::shared_ptr<FileType> TextXSetext() { return pTextXSetext; }
-std::shared_ptr<FileType> TextXUsenetFaq() { return pTextXUsenetFaq; }
-std::shared_ptr<FileType> TextCSV() { return pTextCSV; }
+std::shared_ptr<FileType> Text() {
+  return pText;
+}
+std::shared_ptr<FileType> TextHtml() {
+  return pTextHtml;
+}
+std::shared_ptr<FileType> TextRichtext() {
+  return pTextRichtext;
+}
+std::shared_ptr<FileType> TextTabSeparatedValues() {
+  return pTextTabSeparatedValues;
+}
+std::shared_ptr<FileType> TextXHtmlInsertion() {
+  return pTextXHtmlInsertion;
+}
+std::shared_ptr<FileType> TextXSetext() {
+  return pTextXSetext;
+}
+std::shared_ptr<FileType> TextXUsenetFaq() {
+  return pTextXUsenetFaq;
+}
+std::shared_ptr<FileType> TextCSV() {
+  return pTextCSV;
+}
 
 void _Initialize() {
   for (const TypeRow& row : kTypes) {

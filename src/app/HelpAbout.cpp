@@ -36,7 +36,9 @@ HelpAbout* HelpAbout::Instance() {
   return g_instance;
 }
 
-int HelpAbout::IconLoads() { return g_iconLoads; }
+int HelpAbout::IconLoads() {
+  return g_iconLoads;
+}
 
 HelpAbout::HelpAbout() {
   setObjectName(QStringLiteral("HelpAbout"));
@@ -48,9 +50,13 @@ HelpAbout::HelpAbout() {
   app_title_Open(app_title());
 }
 
-void HelpAbout::Layout() { ApplyDesign(HelpAboutLayout::kWindow); }
+void HelpAbout::Layout() {
+  ApplyDesign(HelpAboutLayout::kWindow);
+}
 
-void HelpAbout::CreateControls() { _CreateControls0(); }
+void HelpAbout::CreateControls() {
+  _CreateControls0();
+}
 
 void HelpAbout::_CreateControls0() {
   for (const ControlDesign& row : HelpAboutLayout::kControls) {
@@ -80,18 +86,36 @@ bool HelpAbout::StaticText8_MouseDown(Label*, int, int) {
   return false;
 }
 
-void HelpAbout::BevelButton1_Action() { Instance()->Hide(); }
+void HelpAbout::BevelButton1_Action() {
+  Instance()->Hide();
+}
 
 void HelpAbout::Event_Open() {
   app_title()->setText(QString::fromStdString(quorvel::appname));
   SetTitle("About " + quorvel::appname + "...");
 }
 
-ImageWell* HelpAbout::ImageWell1() { return control<ImageWell>(this, "ImageWell1"); }
-Label* HelpAbout::app_title() { return control<Label>(this, "app_title"); }
-Label* HelpAbout::StaticText2() { return control<Label>(this, "StaticText2"); }
-Label* HelpAbout::StaticText6() { return control<Label>(this, "StaticText6"); }
-Label* HelpAbout::StaticText7() { return control<Label>(this, "StaticText7"); }
-Label* HelpAbout::StaticText8() { return control<Label>(this, "StaticText8"); }
-Label* HelpAbout::StaticText11() { return control<Label>(this, "StaticText11"); }
-BevelButton* HelpAbout::BevelButton1() { return control<BevelButton>(this, "BevelButton1"); }
+ImageWell* HelpAbout::ImageWell1() {
+  return control<ImageWell>(this, "ImageWell1");
+}
+Label* HelpAbout::app_title() {
+  return control<Label>(this, "app_title");
+}
+Label* HelpAbout::StaticText2() {
+  return control<Label>(this, "StaticText2");
+}
+Label* HelpAbout::StaticText6() {
+  return control<Label>(this, "StaticText6");
+}
+Label* HelpAbout::StaticText7() {
+  return control<Label>(this, "StaticText7");
+}
+Label* HelpAbout::StaticText8() {
+  return control<Label>(this, "StaticText8");
+}
+Label* HelpAbout::StaticText11() {
+  return control<Label>(this, "StaticText11");
+}
+BevelButton* HelpAbout::BevelButton1() {
+  return control<BevelButton>(this, "BevelButton1");
+}

@@ -8,9 +8,12 @@ namespace {
 
 std::unique_ptr<MenuItem> makeItem(MenuBar1Layout::Kind kind) {
   switch (kind) {
-    case MenuBar1Layout::Kind::AppleMenuItem: return std::make_unique<AppleMenuItem>();
-    case MenuBar1Layout::Kind::QuitMenuItem: return std::make_unique<QuitMenuItem>();
-    default: return std::make_unique<MenuItem>();
+    case MenuBar1Layout::Kind::AppleMenuItem:
+      return std::make_unique<AppleMenuItem>();
+    case MenuBar1Layout::Kind::QuitMenuItem:
+      return std::make_unique<QuitMenuItem>();
+    default:
+      return std::make_unique<MenuItem>();
   }
 }
 
@@ -51,6 +54,10 @@ void MenuBar1::Constructor() {
   Untitled1();
 }
 
-void MenuBar1::Untitled0() { build(*this, MenuBar1Layout::kFileMenu); }
+void MenuBar1::Untitled0() {
+  build(*this, MenuBar1Layout::kFileMenu);
+}
 
-void MenuBar1::Untitled1() { build(*this, MenuBar1Layout::kEditMenu); }
+void MenuBar1::Untitled1() {
+  build(*this, MenuBar1Layout::kEditMenu);
+}

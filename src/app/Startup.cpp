@@ -1,7 +1,6 @@
 #include "app/Startup.h"
 
 #include <QApplication>
-
 #include <exception>
 #include <memory>
 
@@ -40,7 +39,9 @@ void _EarlyStartup() {
   _ApplicationAddMenuHandlers();
 }
 
-void _InitFileTypes() { FileTypes1::_Initialize(); }
+void _InitFileTypes() {
+  FileTypes1::_Initialize();
+}
 
 void _NewAppInstance() {
   g_app = std::make_unique<App>();
@@ -58,8 +59,12 @@ void _NewAppInstance() {
 
 void _ApplicationAddMenuHandlers() {}
 
-void _LateStartup() { _MakeDefaultView(); }
+void _LateStartup() {
+  _MakeDefaultView();
+}
 
-void _MakeDefaultView() { Window1::Instance(); }
+void _MakeDefaultView() {
+  Window1::Instance();
+}
 
 }  // namespace Startup

@@ -32,7 +32,9 @@ void Window1::Layout() {
   ApplyDesign(Window1Layout::kWindow);
 }
 
-void Window1::CreateControls() { _CreateControls0(); }
+void Window1::CreateControls() {
+  _CreateControls0();
+}
 
 void Window1::_CreateControls0() {
   for (const ControlDesign& row : Window1Layout::kControls) {
@@ -76,7 +78,9 @@ void Window1::Event_Close() {
   if (Application* app = Application::Current()) app->Quit();
 }
 
-void Window1::BevelButton2_Action() { HelpAbout::Instance()->Show(); }
+void Window1::BevelButton2_Action() {
+  HelpAbout::Instance()->Show();
+}
 
 bool Window1::_About_Action() {
   HelpAbout::Instance()->Show();
@@ -90,35 +94,97 @@ T* control(const QWidget* window, const char* name) {
 }
 }  // namespace
 
-Label* Window1::StaticText1() { return control<Label>(this, "StaticText1"); }
-Label* Window1::StaticText2() { return control<Label>(this, "StaticText2"); }
-PushButton* Window1::PushButton1() { return control<PushButton>(this, "PushButton1"); }
-Label* Window1::StaticText5() { return control<Label>(this, "StaticText5"); }
-PushButton* Window1::PushButton3() { return control<PushButton>(this, "PushButton3"); }
-Label* Window1::step1text() { return control<Label>(this, "step1text"); }
-Label* Window1::steptext1() { return control<Label>(this, "steptext1"); }
-Label* Window1::result_text() { return control<Label>(this, "result_text"); }
-Label* Window1::StaticText51() { return control<Label>(this, "StaticText51"); }
-GroupBox* Window1::GroupBox1() { return control<GroupBox>(this, "GroupBox1"); }
-TextField* Window1::lines_field() { return control<TextField>(this, "lines_field"); }
-UpDownArrows* Window1::UpDownArrows1() { return control<UpDownArrows>(this, "UpDownArrows1"); }
-Slider* Window1::lines_slider() { return control<Slider>(this, "lines_slider"); }
-Label* Window1::analysis() { return control<Label>(this, "analysis"); }
-Label* Window1::StaticText21() { return control<Label>(this, "StaticText21"); }
-BevelButton* Window1::BevelButton2() { return control<BevelButton>(this, "BevelButton2"); }
-ProgressWheel* Window1::splitprwheel() { return control<ProgressWheel>(this, "splitprwheel"); }
-Label* Window1::Label1() { return control<Label>(this, "Label1"); }
-PushButton* Window1::ChooseOutputBtn() { return control<PushButton>(this, "ChooseOutputBtn"); }
+Label* Window1::StaticText1() {
+  return control<Label>(this, "StaticText1");
+}
+Label* Window1::StaticText2() {
+  return control<Label>(this, "StaticText2");
+}
+PushButton* Window1::PushButton1() {
+  return control<PushButton>(this, "PushButton1");
+}
+Label* Window1::StaticText5() {
+  return control<Label>(this, "StaticText5");
+}
+PushButton* Window1::PushButton3() {
+  return control<PushButton>(this, "PushButton3");
+}
+Label* Window1::step1text() {
+  return control<Label>(this, "step1text");
+}
+Label* Window1::steptext1() {
+  return control<Label>(this, "steptext1");
+}
+Label* Window1::result_text() {
+  return control<Label>(this, "result_text");
+}
+Label* Window1::StaticText51() {
+  return control<Label>(this, "StaticText51");
+}
+GroupBox* Window1::GroupBox1() {
+  return control<GroupBox>(this, "GroupBox1");
+}
+TextField* Window1::lines_field() {
+  return control<TextField>(this, "lines_field");
+}
+UpDownArrows* Window1::UpDownArrows1() {
+  return control<UpDownArrows>(this, "UpDownArrows1");
+}
+Slider* Window1::lines_slider() {
+  return control<Slider>(this, "lines_slider");
+}
+Label* Window1::analysis() {
+  return control<Label>(this, "analysis");
+}
+Label* Window1::StaticText21() {
+  return control<Label>(this, "StaticText21");
+}
+BevelButton* Window1::BevelButton2() {
+  return control<BevelButton>(this, "BevelButton2");
+}
+ProgressWheel* Window1::splitprwheel() {
+  return control<ProgressWheel>(this, "splitprwheel");
+}
+Label* Window1::Label1() {
+  return control<Label>(this, "Label1");
+}
+PushButton* Window1::ChooseOutputBtn() {
+  return control<PushButton>(this, "ChooseOutputBtn");
+}
 
-MenuItem* Window1::EditMenu() { return MenuBar1::Instance()->Find("EditMenu"); }
-MenuItem* Window1::EditSelectAll() { return MenuBar1::Instance()->Find("EditSelectAll"); }
-MenuItem* Window1::UntitledMenu0() { return MenuBar1::Instance()->Find("UntitledMenu0"); }
-MenuItem* Window1::EditClear() { return MenuBar1::Instance()->Find("EditClear"); }
-MenuItem* Window1::EditPaste() { return MenuBar1::Instance()->Find("EditPaste"); }
-MenuItem* Window1::EditCopy() { return MenuBar1::Instance()->Find("EditCopy"); }
-MenuItem* Window1::EditCut() { return MenuBar1::Instance()->Find("EditCut"); }
-MenuItem* Window1::UntitledMenu1() { return MenuBar1::Instance()->Find("UntitledMenu1"); }
-MenuItem* Window1::EditUndo() { return MenuBar1::Instance()->Find("EditUndo"); }
-MenuItem* Window1::FileMenu() { return MenuBar1::Instance()->Find("FileMenu"); }
-MenuItem* Window1::FileQuit() { return MenuBar1::Instance()->Find("FileQuit"); }
-MenuItem* Window1::About() { return MenuBar1::Instance()->Find("About"); }
+MenuItem* Window1::EditMenu() {
+  return MenuBar1::Instance()->Find("EditMenu");
+}
+MenuItem* Window1::EditSelectAll() {
+  return MenuBar1::Instance()->Find("EditSelectAll");
+}
+MenuItem* Window1::UntitledMenu0() {
+  return MenuBar1::Instance()->Find("UntitledMenu0");
+}
+MenuItem* Window1::EditClear() {
+  return MenuBar1::Instance()->Find("EditClear");
+}
+MenuItem* Window1::EditPaste() {
+  return MenuBar1::Instance()->Find("EditPaste");
+}
+MenuItem* Window1::EditCopy() {
+  return MenuBar1::Instance()->Find("EditCopy");
+}
+MenuItem* Window1::EditCut() {
+  return MenuBar1::Instance()->Find("EditCut");
+}
+MenuItem* Window1::UntitledMenu1() {
+  return MenuBar1::Instance()->Find("UntitledMenu1");
+}
+MenuItem* Window1::EditUndo() {
+  return MenuBar1::Instance()->Find("EditUndo");
+}
+MenuItem* Window1::FileMenu() {
+  return MenuBar1::Instance()->Find("FileMenu");
+}
+MenuItem* Window1::FileQuit() {
+  return MenuBar1::Instance()->Find("FileQuit");
+}
+MenuItem* Window1::About() {
+  return MenuBar1::Instance()->Find("About");
+}

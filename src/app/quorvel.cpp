@@ -11,6 +11,8 @@ void init(const std::string& displayName) {
   Window1::Instance()->Show();
 }
 
-void save_prefs() { XMLPreferences::WritePrefFile(); }
+void save_prefs() {
+  XMLPreferences::WritePrefFile();
+}
 
 }  // namespace quorvel

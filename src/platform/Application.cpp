@@ -12,9 +12,13 @@ Application::~Application() {
   if (g_current == this) g_current = nullptr;
 }
 
-Application* Application::Current() { return g_current; }
+Application* Application::Current() {
+  return g_current;
+}
 
-void Application::Register() { g_current = this; }
+void Application::Register() {
+  g_current = this;
+}
 
 int Application::Run(const std::function<void()>& lateStartup) {
   if (lateStartup) lateStartup();

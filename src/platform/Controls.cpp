@@ -64,7 +64,9 @@ ProgressWheel::ProgressWheel(QWidget* parent) : QWidget(parent), m_timer(new QTi
   });
 }
 
-bool ProgressWheel::IsSpinning() const { return m_timer->isActive(); }
+bool ProgressWheel::IsSpinning() const {
+  return m_timer->isActive();
+}
 
 void ProgressWheel::paintEvent(QPaintEvent*) {
   QPainter painter(this);

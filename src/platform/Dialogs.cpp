@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QUrl>
-
 #include <deque>
 
 #include "platform/FileType.h"
@@ -72,10 +71,18 @@ std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& filter) {
 }
 
 namespace OpenFileDialogSeam {
-void setNextAnswer(std::shared_ptr<FolderItem> item) { openFileState().answers.push_back(std::move(item)); }
-std::string lastFilter() { return openFileState().lastFilter; }
-int timesShown() { return openFileState().timesShown; }
-void clear() { openFileState() = OpenFileState{}; }
+void setNextAnswer(std::shared_ptr<FolderItem> item) {
+  openFileState().answers.push_back(std::move(item));
+}
+std::string lastFilter() {
+  return openFileState().lastFilter;
+}
+int timesShown() {
+  return openFileState().timesShown;
+}
+void clear() {
+  openFileState() = OpenFileState{};
+}
 }  // namespace OpenFileDialogSeam
 
 std::shared_ptr<FolderItem> SelectFolderDialog::ShowModal() {
@@ -92,16 +99,25 @@ std::shared_ptr<FolderItem> SelectFolderDialog::ShowModal() {
                      qpath(InitialDirectory));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly, true);
-  if (!ActionButtonCaption.empty()) dialog.setLabelText(QFileDialog::Accept, QString::fromStdString(ActionButtonCaption));
+  if (!ActionButtonCaption.empty())
+    dialog.setLabelText(QFileDialog::Accept, QString::fromStdString(ActionButtonCaption));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
   return itemFor(dialog.selectedFiles().constFirst());
 }
 
 namespace SelectFolderDialogSeam {
-void setNextAnswer(std::shared_ptr<FolderItem> folder) { folderState().answers.push_back(std::move(folder)); }
-std::optional<Shown> lastShown() { return folderState().lastShown; }
-int timesShown() { return folderState().timesShown; }
-void clear() { folderState() = FolderState{}; }
+void setNextAnswer(std::shared_ptr<FolderItem> folder) {
+  folderState().answers.push_back(std::move(folder));
+}
+std::optional<Shown> lastShown() {
+  return folderState().lastShown;
+}
+int timesShown() {
+  return folderState().timesShown;
+}
+void clear() {
+  folderState() = FolderState{};
+}
 }  // namespace SelectFolderDialogSeam
 
 void ShowURL(const std::string& url) {
@@ -114,7 +130,13 @@ void ShowURL(const std::string& url) {
 }
 
 namespace ShowURLSeam {
-void intercept(bool on) { urlState().intercept = on; }
-std::vector<std::string> urls() { return urlState().urls; }
-void clear() { urlState().urls.clear(); }
+void intercept(bool on) {
+  urlState().intercept = on;
+}
+std::vector<std::string> urls() {
+  return urlState().urls;
+}
+void clear() {
+  urlState().urls.clear();
+}
 }  // namespace ShowURLSeam

@@ -41,7 +41,9 @@ std::string FileType::ToText() {
 
 namespace FileTypeRegistry {
 
-const std::vector<std::shared_ptr<FileType>>& All() { return registry(); }
+const std::vector<std::shared_ptr<FileType>>& All() {
+  return registry();
+}
 
 void Register(std::shared_ptr<FileType> type) {
   auto& types = registry();

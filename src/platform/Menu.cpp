@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-
 #include <algorithm>
 
 #include "platform/Application.h"
@@ -17,7 +16,8 @@ namespace {
 // "Cmd+Q" names the platform's primary modifier, which is Ctrl here.
 QKeySequence keySequence(const std::string& shortcut) {
   QString text = QString::fromStdString(shortcut);
-  if (text.startsWith(QLatin1String("Cmd+"), Qt::CaseInsensitive)) text = QLatin1String("Ctrl+") + text.mid(4);
+  if (text.startsWith(QLatin1String("Cmd+"), Qt::CaseInsensitive))
+    text = QLatin1String("Ctrl+") + text.mid(4);
   return QKeySequence::fromString(text, QKeySequence::PortableText);
 }
 
@@ -36,7 +36,9 @@ EditAction editActionOf(const std::string& name) {
   return EditAction::None;
 }
 
-QLineEdit* focusedField() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+QLineEdit* focusedField() {
+  return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
 
 }  // namespace
 
@@ -115,13 +117,26 @@ void MenuItem::Activated() {
   QLineEdit* field = focusedField();
   if (!field) return;
   switch (editActionOf(Name)) {
-    case EditAction::Undo: field->undo(); break;
-    case EditAction::Cut: field->cut(); break;
-    case EditAction::Copy: field->copy(); break;
-    case EditAction::Paste: field->paste(); break;
-    case EditAction::Clear: field->del(); break;
-    case EditAction::SelectAll: field->selectAll(); break;
-    case EditAction::None: break;
+    case EditAction::Undo:
+      field->undo();
+      break;
+    case EditAction::Cut:
+      field->cut();
+      break;
+    case EditAction::Copy:
+      field->copy();
+      break;
+    case EditAction::Paste:
+      field->paste();
+      break;
+    case EditAction::Clear:
+      field->del();
+      break;
+    case EditAction::SelectAll:
+      field->selectAll();
+      break;
+    case EditAction::None:
+      break;
   }
 }
 
@@ -135,13 +150,24 @@ void MenuItem::UpdateEnabled() {
     const bool editable = !field->isReadOnly();
     const bool selected = field->hasSelectedText();
     switch (action) {
-      case EditAction::Undo: enabled = editable && field->isUndoAvailable(); break;
+      case EditAction::Undo:
+        enabled = editable && field->isUndoAvailable();
+        break;
       case EditAction::Cut:
-      case EditAction::Clear: enabled = editable && selected; break;
-      case EditAction::Copy: enabled = selected && field->echoMode() == QLineEdit::Normal; break;
-      case EditAction::Paste: enabled = editable; break;
-      case EditAction::SelectAll: enabled = !field->text().isEmpty(); break;
-      case EditAction::None: break;
+      case EditAction::Clear:
+        enabled = editable && selected;
+        break;
+      case EditAction::Copy:
+        enabled = selected && field->echoMode() == QLineEdit::Normal;
+        break;
+      case EditAction::Paste:
+        enabled = editable;
+        break;
+      case EditAction::SelectAll:
+        enabled = !field->text().isEmpty();
+        break;
+      case EditAction::None:
+        break;
     }
   }
   m_action->setEnabled(enabled);
@@ -173,7 +199,9 @@ void MenuBar::InstallIn(Window* window, QMenuBar* qbar) {
   if (std::find(m_windows.begin(), m_windows.end(), window) == m_windows.end()) m_windows.push_back(window);
 }
 
-void MenuBar::Uninstall(Window* window) { std::erase(m_windows, window); }
+void MenuBar::Uninstall(Window* window) {
+  std::erase(m_windows, window);
+}
 
 void MenuBar::Dispatch(MenuItem& item) {
   std::vector<Window*> order;

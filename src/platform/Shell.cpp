@@ -1,19 +1,20 @@
 #include "platform/Shell.h"
 
-#include <QObject>
-#include <QProcess>
-
-#include <csignal>
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <QObject>
+#include <QProcess>
+#include <csignal>
 #include <utility>
 #include <vector>
 
 namespace {
 
 // Puts the shell in a process group of its own, so that ending the group ends all it started.
-void ownProcessGroup() { ::setpgid(0, 0); }
+void ownProcessGroup() {
+  ::setpgid(0, 0);
+}
 
 }  // namespace
 
@@ -26,7 +27,8 @@ class Shell::Private {
   // Starts command with the process set up for this runner.
   void start(QProcess& process, const std::string& command) {
     process.setProgram(QStringLiteral("/bin/sh"));
-    process.setArguments({QStringLiteral("-c"), QString::fromUtf8(command.data(), qsizetype(command.size()))});
+    process.setArguments(
+        {QStringLiteral("-c"), QString::fromUtf8(command.data(), qsizetype(command.size()))});
     process.setStandardInputFile(QProcess::nullDevice());
     process.setChildProcessModifier(ownProcessGroup);
     process.start();
@@ -57,12 +59,15 @@ class Shell::Private {
     auto* process = new QProcess;
     running = process;
     QObject::connect(process, &QProcess::finished, process, [this, process] { finished(process, true); });
-    QObject::connect(process, &QProcess::errorOccurred, process, [this, process](QProcess::ProcessError error) {
-      if (error == QProcess::FailedToStart) {
-        // No finished() follows a failed start; Completed must still come, from the event loop.
-        QMetaObject::invokeMethod(process, [this, process] { finished(process, false); }, Qt::QueuedConnection);
-      }
-    });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [this, process](QProcess::ProcessError error) {
+                       if (error == QProcess::FailedToStart) {
+                         // No finished() follows a failed start; Completed must still come, from the event
+                         // loop.
+                         QMetaObject::invokeMethod(
+                             process, [this, process] { finished(process, false); }, Qt::QueuedConnection);
+                       }
+                     });
     start(*process, command);
     groupId = process->processId();
   }
@@ -122,13 +127,21 @@ void Shell::Execute(const std::string& command) {
   }
 }
 
-const std::string& Shell::Result() const { return d->result; }
+const std::string& Shell::Result() const {
+  return d->result;
+}
 
-const std::string& Shell::ErrorOutput() const { return d->errorOutput; }
+const std::string& Shell::ErrorOutput() const {
+  return d->errorOutput;
+}
 
-int Shell::ExitStatus() const { return d->exitStatus; }
+int Shell::ExitStatus() const {
+  return d->exitStatus;
+}
 
-bool Shell::IsRunning() const { return d->running != nullptr; }
+bool Shell::IsRunning() const {
+  return d->running != nullptr;
+}
 
 void Shell::AddCompletedHandler(const std::string& name, std::function<void(Shell&)> handler) {
   for (auto& entry : d->handlers) {

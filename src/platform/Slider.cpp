@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QSlider>
-
 #include <algorithm>
 #include <climits>
 
@@ -58,7 +57,9 @@ void Slider::SetPageStep(int step) {
   syncInner();
 }
 
-void Slider::SetLiveScrolling(bool live) { m_inner->setTracking(live); }
+void Slider::SetLiveScrolling(bool live) {
+  m_inner->setTracking(live);
+}
 
 void Slider::rangeChanged() {
   const std::int64_t clamped = std::clamp(m_value, m_minimum, m_maximum);
@@ -84,7 +85,8 @@ void Slider::innerMoved(int position) {
   const std::int64_t width = span(m_minimum, m_maximum);
   std::int64_t offset = position;
   if (width > kMaxInnerSteps) {
-    offset = std::int64_t(static_cast<long double>(position) / kMaxInnerSteps * static_cast<long double>(width));
+    offset =
+        std::int64_t(static_cast<long double>(position) / kMaxInnerSteps * static_cast<long double>(width));
   }
   const auto value = static_cast<std::uint64_t>(m_minimum) + static_cast<std::uint64_t>(offset);
   SetValue(static_cast<std::int64_t>(value));

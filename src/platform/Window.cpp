@@ -5,7 +5,6 @@
 #include <QFontMetrics>
 #include <QLayout>
 #include <QMenuBar>
-
 #include <algorithm>
 #include <vector>
 
@@ -24,15 +23,24 @@ namespace {
 
 QWidget* makeControl(ControlClass cls) {
   switch (cls) {
-    case ControlClass::Label: return new Label;
-    case ControlClass::PushButton: return new PushButton;
-    case ControlClass::TextField: return new TextField;
-    case ControlClass::Slider: return new Slider;
-    case ControlClass::GroupBox: return new GroupBox;
-    case ControlClass::UpDownArrows: return new UpDownArrows;
-    case ControlClass::BevelButton: return new BevelButton;
-    case ControlClass::ProgressWheel: return new ProgressWheel;
-    case ControlClass::ImageWell: return new ImageWell;
+    case ControlClass::Label:
+      return new Label;
+    case ControlClass::PushButton:
+      return new PushButton;
+    case ControlClass::TextField:
+      return new TextField;
+    case ControlClass::Slider:
+      return new Slider;
+    case ControlClass::GroupBox:
+      return new GroupBox;
+    case ControlClass::UpDownArrows:
+      return new UpDownArrows;
+    case ControlClass::BevelButton:
+      return new BevelButton;
+    case ControlClass::ProgressWheel:
+      return new ProgressWheel;
+    case ControlClass::ImageWell:
+      return new ImageWell;
   }
   return new QWidget;
 }
@@ -40,9 +48,12 @@ QWidget* makeControl(ControlClass cls) {
 Qt::Alignment alignment(int textAlignment, bool multiline) {
   const Qt::Alignment vertical = multiline ? Qt::AlignTop : Qt::AlignVCenter;
   switch (textAlignment) {
-    case 2: return Qt::AlignHCenter | vertical;
-    case 3: return Qt::AlignRight | vertical;
-    default: return Qt::AlignLeft | vertical;
+    case 2:
+      return Qt::AlignHCenter | vertical;
+    case 3:
+      return Qt::AlignRight | vertical;
+    default:
+      return Qt::AlignLeft | vertical;
   }
 }
 
@@ -76,11 +87,17 @@ void Window::Show() {
   activateWindow();
 }
 
-void Window::Hide() { hide(); }
+void Window::Hide() {
+  hide();
+}
 
-std::string Window::Title() const { return windowTitle().toStdString(); }
+std::string Window::Title() const {
+  return windowTitle().toStdString();
+}
 
-void Window::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+void Window::SetTitle(const std::string& title) {
+  setWindowTitle(QString::fromStdString(title));
+}
 
 void Window::SetMenuBar(MenuBar* bar) {
   if (m_menuBar) m_menuBar->Uninstall(this);
@@ -200,7 +217,8 @@ void Window::ApplyTabOrder(const ControlDesign* rows, std::size_t count) {
       const bool sameParent = (row->Parent == nullptr && parentName == nullptr) ||
                               (row->Parent && parentName && std::string_view(row->Parent) == parentName);
       if (!sameParent) continue;
-      if (auto* widget = m_content->findChild<QWidget*>(QString::fromUtf8(row->Name))) chain.push_back(widget);
+      if (auto* widget = m_content->findChild<QWidget*>(QString::fromUtf8(row->Name)))
+        chain.push_back(widget);
       visit(row->Name);
     }
   };

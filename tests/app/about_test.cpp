@@ -1,8 +1,9 @@
 // The about window's life cycle and texts.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "app/App.h"
 #include "app/HelpAbout.h"

@@ -37,7 +37,8 @@ TEST(FileTypes1, InitialisingRegistersTheEightTypesInTheOrderOfTheFilter) {
   std::set<std::string> seen;
   int withUti = 0;
   for (const auto& type : registered) {
-    for (const std::string& extension : type->ExtensionList()) EXPECT_TRUE(seen.insert(extension).second) << extension;
+    for (const std::string& extension : type->ExtensionList())
+      EXPECT_TRUE(seen.insert(extension).second) << extension;
     EXPECT_TRUE(type->MimeType.empty());
     EXPECT_TRUE(type->ConformsTo.empty());
     EXPECT_TRUE(type->Imported);

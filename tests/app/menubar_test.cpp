@@ -1,8 +1,9 @@
 // The menu bar: one shared instance, its tree, texts and key equivalents.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
-#include <gtest/gtest.h>
 
 #include "app/MenuBar1.h"
 
@@ -21,7 +22,8 @@ TEST(MenuBar1, OneInstanceWithFileThenEditInOrderWithTheirKeys) {
   } menus[] = {
       {"FileMenu", {"About", "FileQuit"}},
       {"EditMenu",
-       {"EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu0", "EditSelectAll"}},
+       {"EditUndo", "UntitledMenu1", "EditCut", "EditCopy", "EditPaste", "EditClear", "UntitledMenu0",
+        "EditSelectAll"}},
   };
   for (const auto& m : menus) {
     MenuItem* menu = bar->Child(m.menu);

@@ -1,17 +1,18 @@
 // Start-up and shut-down: the settings folder, the hidden-then-shown main window, the hidden File
 // menu that still leaves Quit and About reachable, and the settings written at close.
+#include "app/Startup.h"
+
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QTest>
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "app/App.h"
 #include "app/HelpAbout.h"
 #include "app/MenuBar1.h"
-#include "app/Startup.h"
 #include "app/Window1.h"
 #include "platform/MsgBox.h"
 #include "settings/AppName.h"
@@ -33,9 +34,7 @@ class Startup : public ::testing::Test {
       windowVisibleAtBox.push_back(Window1::Instance()->isVisible());
     });
   }
-  void TearDown() override {
-    MsgBoxSeam::SetPresenter({});
-  }
+  void TearDown() override { MsgBoxSeam::SetPresenter({}); }
 
   static fs::path configHome() { return fs::path(TestEnvironment::home()) / ".config"; }
   static fs::path settingsFolder() { return configHome() / "Shardwick SE"; }

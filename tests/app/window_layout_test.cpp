@@ -1,8 +1,9 @@
 // The main window as it stands right after start: geometry from its table, states, colours,
 // keyboard focus order, single instance, fixed size.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QSlider>
-#include <gtest/gtest.h>
 
 #include "app/HelpAbout.h"
 #include "app/MenuBar1.h"
@@ -83,10 +84,12 @@ TEST_F(MainWindow, KeyboardFocusFollowsTheTabValuesAndSkipsTheArrowsAndHelpButto
   QWidget* next = start;
   do {
     QWidget* target = next->focusProxy() ? next->focusProxy() : next;
-    if ((target->focusPolicy() & Qt::TabFocus) && !next->objectName().isEmpty()) chain.push_back(next->objectName());
+    if ((target->focusPolicy() & Qt::TabFocus) && !next->objectName().isEmpty())
+      chain.push_back(next->objectName());
     next = next->nextInFocusChain();
   } while (next != start && chain.size() < 50);
-  const std::vector<QString> expected{"PushButton1", "PushButton3", "lines_field", "lines_slider", "ChooseOutputBtn"};
+  const std::vector<QString> expected{"PushButton1", "PushButton3", "lines_field", "lines_slider",
+                                      "ChooseOutputBtn"};
   std::vector<QString> named;
   for (const QString& name : chain) {
     if (std::find(expected.begin(), expected.end(), name) != expected.end()) named.push_back(name);

@@ -1,10 +1,10 @@
 // The controls: change events only on real changes, clamping, disabled groups, arrows, labels.
+#include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
-
 #include <climits>
 
 #include "platform/BevelButton.h"
@@ -36,8 +36,8 @@ TEST(Slider, KeepsItsValueInRangeAndReportsOnlyRealChanges) {
       {Val, 9999, 1, 500, 500, 0},
       {Val, -5, 1, 500, 1, 1},
       {Val, 300, 1, 500, 300, 1},
-      {Max, 200, 1, 200, 200, 1},   // a smaller range re-clamps
-      {Min, 250, 250, 250, 250, 1}, // a minimum above the maximum lifts it
+      {Max, 200, 1, 200, 200, 1},    // a smaller range re-clamps
+      {Min, 250, 250, 250, 250, 1},  // a minimum above the maximum lifts it
       {Max, 10, 10, 10, 10, 1},
       {Min, INT64_MIN, INT64_MIN, 10, 10, 0},
       {Max, INT64_MAX, INT64_MIN, INT64_MAX, 10, 0},
@@ -60,9 +60,7 @@ TEST(Slider, KeepsItsValueInRangeAndReportsOnlyRealChanges) {
 }
 
 TEST(Slider, UserDragMovesTheValueOverSmallAndHugeRanges) {
-  const struct {
-    std::int64_t min, max;
-  } ranges[] = {{1, 500}, {1, std::int64_t(1) << 40}};
+  const struct { std::int64_t min, max; } ranges[] = {{1, 500}, {1, std::int64_t(1) << 40}};
   for (const auto& r : ranges) {
     Slider slider;
     slider.SetMinimum(r.min);
@@ -163,7 +161,8 @@ TEST(DesignColor, StoredBytesReadAsLittleEndianWithZeroAlphaOpaque) {
       {{0xff, 0xff, 0xff, 0x00}, QColor(0xff, 0xff, 0xff)},
       {{0x00, 0x00, 0x00, 0xff}, QColor(0, 0, 0, 0)},
   };
-  for (const auto& c : cases) EXPECT_EQ(ColorFromStored(c.bytes), c.expected) << c.expected.name().toStdString();
+  for (const auto& c : cases)
+    EXPECT_EQ(ColorFromStored(c.bytes), c.expected) << c.expected.name().toStdString();
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The dialog and URL seams, the file-type registry behind the open dialog, and menu items.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
-#include <QLineEdit>
-#include <QTest>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
-#include <gtest/gtest.h>
+#include <QTest>
 
 #include "platform/FileType.h"
 #include "platform/Menu.h"
@@ -61,7 +62,8 @@ TEST_F(Seams, InterceptedUrlsAreRecordedNotOpened) {
   ShowURLSeam::intercept(true);
   ShowURL("mailto:someone@example.org");
   ShowURL("mailto:other@example.org");
-  EXPECT_EQ(ShowURLSeam::urls(), (std::vector<std::string>{"mailto:someone@example.org", "mailto:other@example.org"}));
+  EXPECT_EQ(ShowURLSeam::urls(),
+            (std::vector<std::string>{"mailto:someone@example.org", "mailto:other@example.org"}));
 }
 
 TEST(FileTypeRegistry, RegistersOnceAndBuildsDialogFiltersFromNames) {

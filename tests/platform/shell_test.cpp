@@ -1,17 +1,18 @@
 // The shell runner: synchronous results, asynchronous completion on the main thread, handler
 // changes while handling, and no process outliving its runner.
+#include "platform/Shell.h"
+
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 #include <QThread>
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <fstream>
 #include <memory>
 #include <string>
 
-#include "platform/Shell.h"
 #include "support/TestEnvironment.h"
 
 namespace {
