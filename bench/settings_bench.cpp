@@ -2,8 +2,8 @@
 // containers, next to a raw pugixml build-and-serialise and parse-and-walk of the same document,
 // so the store's overhead shows as a ratio.
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
 
+#include <pugixml.hpp>
 #include <sstream>
 #include <string>
 
@@ -21,13 +21,20 @@ constexpr int kPerContainer = 99;  // 100 containers + 9,900 entries in them = 1
 
 Variant mixedValue(int i) {
   switch (i % 7) {
-    case 0: return Variant("value number " + std::to_string(i) + " <&>");
-    case 1: return Variant(i * 37);
-    case 2: return Variant(i / 7.0);
-    case 3: return Variant(i % 2 == 0);
-    case 4: return Variant(std::make_shared<Date>(2020, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60));
-    case 5: return Variant(std::make_shared<MemoryBlock>(std::string(40 + i % 30, static_cast<char>(i))));
-    default: return Variant(Color{static_cast<std::uint32_t>(i * 2654435761u)});
+    case 0:
+      return Variant("value number " + std::to_string(i) + " <&>");
+    case 1:
+      return Variant(i * 37);
+    case 2:
+      return Variant(i / 7.0);
+    case 3:
+      return Variant(i % 2 == 0);
+    case 4:
+      return Variant(std::make_shared<Date>(2020, 1 + i % 12, 1 + i % 28, i % 24, i % 60, i % 60));
+    case 5:
+      return Variant(std::make_shared<MemoryBlock>(std::string(40 + i % 30, static_cast<char>(i))));
+    default:
+      return Variant(Color{static_cast<std::uint32_t>(i * 2654435761u)});
   }
 }
 
@@ -96,10 +103,18 @@ void addText(pugi::xml_node parent, const char* name, const std::string& text, i
 // The same elements, text and layout as the store writes, straight into a pugixml tree.
 void rawValue(pugi::xml_node parent, const Variant& v, int depth) {
   switch (v.Type()) {
-    case VarTypes::kInteger: addText(parent, "integer", std::to_string(v.Int64Value()), depth); return;
-    case VarTypes::kDouble: addText(parent, "real", std::to_string(v.DoubleValue()), depth); return;
-    case VarTypes::kDate: addText(parent, "date", v.StringValue(), depth); return;
-    case VarTypes::kString: addText(parent, "string", v.StringValue(), depth); return;
+    case VarTypes::kInteger:
+      addText(parent, "integer", std::to_string(v.Int64Value()), depth);
+      return;
+    case VarTypes::kDouble:
+      addText(parent, "real", std::to_string(v.DoubleValue()), depth);
+      return;
+    case VarTypes::kDate:
+      addText(parent, "date", v.StringValue(), depth);
+      return;
+    case VarTypes::kString:
+      addText(parent, "string", v.StringValue(), depth);
+      return;
     case VarTypes::kColor: {
       std::string text = "#";
       text += Hex(v.ColorValue()->value);
@@ -111,7 +126,8 @@ void rawValue(pugi::xml_node parent, const Variant& v, int depth) {
       indent(parent, element, depth);
       return;
     }
-    default: break;
+    default:
+      break;
   }
   std::string ws(1, '\n');
   ws.append(static_cast<std::size_t>(depth), '\t');

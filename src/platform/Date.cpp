@@ -5,7 +5,9 @@
 
 namespace {
 
-bool isLeap(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeap(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -42,8 +44,8 @@ Date::Date(int year, int month, int day, int hour, int minute, int second)
 
 std::string Date::SQLDateTime() const {
   char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", m_year, m_month, m_day, m_hour,
-                m_minute, m_second);
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", m_year, m_month, m_day, m_hour, m_minute,
+                m_second);
   return text;
 }
 
@@ -55,14 +57,13 @@ std::shared_ptr<Date> Date::FromText(const std::string& text) {
   bool utc = false;
   if (text.size() != 10) {
     if (text.size() < 19 || (text[10] != ' ' && text[10] != 'T') || !digits(text, 11, 2, hour) ||
-        text[13] != ':' || !digits(text, 14, 2, minute) || text[16] != ':' ||
-        !digits(text, 17, 2, second))
+        text[13] != ':' || !digits(text, 14, 2, minute) || text[16] != ':' || !digits(text, 17, 2, second))
       return nullptr;
     utc = text[10] == 'T';
     if (text.size() != (utc ? 20u : 19u) || (utc && text[19] != 'Z')) return nullptr;
   }
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) ||
-      hour > 23 || minute > 59 || second > 59)
+  if (year < 1 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month) || hour > 23 ||
+      minute > 59 || second > 59)
     return nullptr;
   if (!utc) return std::make_shared<Date>(year, month, day, hour, minute, second);
 
@@ -76,6 +77,6 @@ std::shared_ptr<Date> Date::FromText(const std::string& text) {
   const std::time_t moment = timegm(&fields);
   std::tm local{};
   if (localtime_r(&moment, &local) == nullptr) return nullptr;
-  return std::make_shared<Date>(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-                                local.tm_hour, local.tm_min, local.tm_sec);
+  return std::make_shared<Date>(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                local.tm_min, local.tm_sec);
 }

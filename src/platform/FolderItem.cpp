@@ -1,13 +1,13 @@
 #include "platform/FolderItem.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <climits>
 
 #include "platform/BinaryStream.h"
 #include "platform/TextInputStream.h"
@@ -59,7 +59,9 @@ bool FolderItem::Exists() const {
   return ::stat(m_path.c_str(), &info) == 0;
 }
 
-bool FolderItem::IsReadable() const { return Exists() && ::access(m_path.c_str(), R_OK) == 0; }
+bool FolderItem::IsReadable() const {
+  return Exists() && ::access(m_path.c_str(), R_OK) == 0;
+}
 
 bool FolderItem::IsFolder() const {
   struct stat info {};
@@ -79,7 +81,9 @@ std::shared_ptr<FolderItem> FolderItem::Parent() const {
   return std::make_shared<FolderItem>(slash == 0 ? std::string("/") : m_path.substr(0, slash));
 }
 
-bool FolderItem::CreateAsFolder() const { return ::mkdir(m_path.c_str(), 0777) == 0; }
+bool FolderItem::CreateAsFolder() const {
+  return ::mkdir(m_path.c_str(), 0777) == 0;
+}
 
 std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& /*type*/) const {
   if (IsFolder()) return nullptr;
@@ -99,15 +103,12 @@ std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
   return std::make_unique<TextInputStream>(fd);
 }
 
-std::string FolderItem::GetSaveInfo(const std::shared_ptr<FolderItem>& /*relativeTo*/,
-                                    int /*type*/) const {
+std::string FolderItem::GetSaveInfo(const std::shared_ptr<FolderItem>& /*relativeTo*/, int /*type*/) const {
   return m_path;
 }
 
-std::shared_ptr<FolderItem> FolderItem::GetFolderItem(const std::string& saveInfo,
-                                                      int /*pathMode*/) {
-  if (saveInfo.empty() || saveInfo.front() != '/' || saveInfo.find('\0') != std::string::npos)
-    return nullptr;
+std::shared_ptr<FolderItem> FolderItem::GetFolderItem(const std::string& saveInfo, int /*pathMode*/) {
+  if (saveInfo.empty() || saveInfo.front() != '/' || saveInfo.find('\0') != std::string::npos) return nullptr;
   return std::make_shared<FolderItem>(saveInfo);
 }
 
@@ -141,7 +142,9 @@ bool BinaryStream::Close() {
 
 // ---- TextInputStream
 
-TextInputStream::~TextInputStream() { Close(); }
+TextInputStream::~TextInputStream() {
+  Close();
+}
 
 std::string TextInputStream::ReadAll() {
   std::string text;

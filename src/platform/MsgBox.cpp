@@ -19,4 +19,6 @@ void MsgBox(const std::string& text) {
   std::fflush(stderr);
 }
 
-void MsgBoxSeam::SetPresenter(Presenter next) { presenter() = std::move(next); }
+void MsgBoxSeam::SetPresenter(Presenter next) {
+  presenter() = std::move(next);
+}

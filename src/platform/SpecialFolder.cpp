@@ -1,11 +1,11 @@
 #include "platform/SpecialFolder.h"
 
-#include <QFile>
-#include <QStandardPaths>
-
-#include <cstdlib>
 #include <pwd.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <QStandardPaths>
+#include <cstdlib>
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 double Val(const std::string& text) {
@@ -32,8 +32,12 @@ double Val(const std::string& text) {
   return negative ? -value : value;
 }
 
-std::string Str(std::int64_t value) { return std::to_string(value); }
-std::string Str(int value) { return std::to_string(value); }
+std::string Str(std::int64_t value) {
+  return std::to_string(value);
+}
+std::string Str(int value) {
+  return std::to_string(value);
+}
 
 std::string Str(double value) {
   if (std::isnan(value)) return "NAN";
@@ -46,7 +50,9 @@ std::string Str(double value) {
   return std::string(buffer, result.ptr);
 }
 
-double Ceil(double value) { return std::ceil(value); }
+double Ceil(double value) {
+  return std::ceil(value);
+}
 
 namespace {
 
@@ -95,8 +101,8 @@ std::string Format(double value, const std::string& pattern) {
   if (decimals > maxDecimals && maxDecimals < 15) {
     // A short pattern rounds; one of fifteen decimals or more keeps every digit that matters.
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::fixed, static_cast<int>(maxDecimals));
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                                      static_cast<int>(maxDecimals));
     text.assign(buffer, result.ptr);
     if (const auto rounded = text.find('.'); rounded != std::string::npos) {
       std::size_t keep = text.size();

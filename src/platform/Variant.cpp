@@ -50,68 +50,60 @@ std::optional<Color> colourFromHex(const std::string& digits) {
 }  // namespace
 
 int Variant::Type() const {
-  return std::visit(Overload{[](std::monostate) { return VarTypes::kNil; },
-                             [](std::int64_t) { return VarTypes::kInteger; },
-                             [](double) { return VarTypes::kDouble; },
-                             [](bool) { return VarTypes::kBoolean; },
-                             [](const std::string&) { return VarTypes::kString; },
-                             [](Color) { return VarTypes::kColor; },
-                             [](const std::shared_ptr<Object>& object) {
-                               return dynamic_cast<const Date*>(object.get()) != nullptr
-                                          ? VarTypes::kDate
-                                          : VarTypes::kObject;
-                             }},
-                    m_value);
+  return std::visit(
+      Overload{[](std::monostate) { return VarTypes::kNil; }, [](std::int64_t) { return VarTypes::kInteger; },
+               [](double) { return VarTypes::kDouble; }, [](bool) { return VarTypes::kBoolean; },
+               [](const std::string&) { return VarTypes::kString; }, [](Color) { return VarTypes::kColor; },
+               [](const std::shared_ptr<Object>& object) {
+                 return dynamic_cast<const Date*>(object.get()) != nullptr ? VarTypes::kDate
+                                                                           : VarTypes::kObject;
+               }},
+      m_value);
 }
 
 std::string Variant::StringValue() const {
-  return std::visit(Overload{[](std::monostate) { return std::string(); },
-                             [](std::int64_t v) { return Str(v); },
-                             [](double v) { return Str(v); },
-                             [](bool v) { return std::string(v ? "True" : "False"); },
-                             [](const std::string& v) { return v; },
-                             [](Color v) {
-                               std::string digits = Hex(v.value);
-                               return "&h" + std::string(8 - digits.size(), '0') + digits;
-                             },
-                             [](const std::shared_ptr<Object>& object) {
-                               const auto* date = dynamic_cast<const Date*>(object.get());
-                               return date != nullptr ? date->SQLDateTime() : std::string();
-                             }},
-                    m_value);
+  return std::visit(
+      Overload{[](std::monostate) { return std::string(); }, [](std::int64_t v) { return Str(v); },
+               [](double v) { return Str(v); }, [](bool v) { return std::string(v ? "True" : "False"); },
+               [](const std::string& v) { return v; },
+               [](Color v) {
+                 std::string digits = Hex(v.value);
+                 return "&h" + std::string(8 - digits.size(), '0') + digits;
+               },
+               [](const std::shared_ptr<Object>& object) {
+                 const auto* date = dynamic_cast<const Date*>(object.get());
+                 return date != nullptr ? date->SQLDateTime() : std::string();
+               }},
+      m_value);
 }
 
 std::int64_t Variant::Int64Value() const {
-  return std::visit(Overload{[](std::monostate) -> std::int64_t { return 0; },
-                             [](std::int64_t v) { return v; },
-                             [](double v) { return truncated(v); },
-                             [](bool v) -> std::int64_t { return v ? 1 : 0; },
-                             [](const std::string& v) { return truncated(Val(v)); },
-                             [](Color v) { return static_cast<std::int64_t>(v.value); },
-                             [](const std::shared_ptr<Object>&) -> std::int64_t { return 0; }},
-                    m_value);
+  return std::visit(
+      Overload{[](std::monostate) -> std::int64_t { return 0; }, [](std::int64_t v) { return v; },
+               [](double v) { return truncated(v); }, [](bool v) -> std::int64_t { return v ? 1 : 0; },
+               [](const std::string& v) { return truncated(Val(v)); },
+               [](Color v) { return static_cast<std::int64_t>(v.value); },
+               [](const std::shared_ptr<Object>&) -> std::int64_t { return 0; }},
+      m_value);
 }
 
 double Variant::DoubleValue() const {
-  return std::visit(Overload{[](std::monostate) { return 0.0; },
-                             [](std::int64_t v) { return static_cast<double>(v); },
-                             [](double v) { return v; },
-                             [](bool v) { return v ? 1.0 : 0.0; },
-                             [](const std::string& v) { return Val(v); },
-                             [](Color v) { return static_cast<double>(v.value); },
-                             [](const std::shared_ptr<Object>&) { return 0.0; }},
-                    m_value);
+  return std::visit(
+      Overload{[](std::monostate) { return 0.0; }, [](std::int64_t v) { return static_cast<double>(v); },
+               [](double v) { return v; }, [](bool v) { return v ? 1.0 : 0.0; },
+               [](const std::string& v) { return Val(v); },
+               [](Color v) { return static_cast<double>(v.value); },
+               [](const std::shared_ptr<Object>&) { return 0.0; }},
+      m_value);
 }
 
 bool Variant::BooleanValue() const {
-  return std::visit(Overload{[](std::monostate) { return false; },
-                             [](std::int64_t v) { return v != 0; },
-                             [](double v) { return v != 0.0; },
-                             [](bool v) { return v; },
-                             [](const std::string& v) { return v == "True" || v == "true"; },
-                             [](Color) { return false; },
-                             [](const std::shared_ptr<Object>&) { return false; }},
-                    m_value);
+  return std::visit(
+      Overload{[](std::monostate) { return false; }, [](std::int64_t v) { return v != 0; },
+               [](double v) { return v != 0.0; }, [](bool v) { return v; },
+               [](const std::string& v) { return v == "True" || v == "true"; }, [](Color) { return false; },
+               [](const std::shared_ptr<Object>&) { return false; }},
+      m_value);
 }
 
 std::shared_ptr<Object> Variant::ObjectValue() const {
@@ -147,17 +139,16 @@ bool Variant::operator==(const Variant& other) const {
   if (i1 && d2) return wholeValue(*d2) == *i1;
   if (d1 && i2) return wholeValue(*d1) == *i2;
   if (m_value.index() != other.m_value.index()) return false;
-  return std::visit(
-      Overload{[](std::monostate) { return true; },
-               [&](std::int64_t v) { return v == std::get<std::int64_t>(other.m_value); },
-               [](double) { return false; },  // handled above
-               [&](bool v) { return v == std::get<bool>(other.m_value); },
-               [&](const std::string& v) { return v == std::get<std::string>(other.m_value); },
-               [&](Color v) { return v == std::get<Color>(other.m_value); },
-               [&](const std::shared_ptr<Object>& v) {
-                 return v == std::get<std::shared_ptr<Object>>(other.m_value);
-               }},
-      m_value);
+  return std::visit(Overload{[](std::monostate) { return true; },
+                             [&](std::int64_t v) { return v == std::get<std::int64_t>(other.m_value); },
+                             [](double) { return false; },  // handled above
+                             [&](bool v) { return v == std::get<bool>(other.m_value); },
+                             [&](const std::string& v) { return v == std::get<std::string>(other.m_value); },
+                             [&](Color v) { return v == std::get<Color>(other.m_value); },
+                             [&](const std::shared_ptr<Object>& v) {
+                               return v == std::get<std::shared_ptr<Object>>(other.m_value);
+                             }},
+                    m_value);
 }
 
 std::size_t Variant::Hash() const {

@@ -42,8 +42,7 @@ class Variant {
   Variant(Color value) : m_value(value) {}
   // A null pointer gives Nil.
   template <class T>
-    requires std::is_base_of_v<Object, T>
-  Variant(std::shared_ptr<T> object) {
+  requires std::is_base_of_v<Object, T> Variant(std::shared_ptr<T> object) {
     if (object) m_value = std::shared_ptr<Object>(std::move(object));
   }
 
@@ -79,13 +78,14 @@ class Variant {
   std::size_t Hash() const;
 
  private:
-  std::variant<std::monostate, std::int64_t, double, bool, std::string, Color,
-               std::shared_ptr<Object>>
+  std::variant<std::monostate, std::int64_t, double, bool, std::string, Color, std::shared_ptr<Object>>
       m_value;
 };
 
 // The type code of a value (VarTypes).
-inline int VarType(const Variant& value) { return value.Type(); }
+inline int VarType(const Variant& value) {
+  return value.Type();
+}
 
 struct VariantHash {
   std::size_t operator()(const Variant& value) const { return value.Hash(); }

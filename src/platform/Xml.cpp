@@ -1,9 +1,8 @@
 #include "platform/Xml.h"
 
-#include <pugixml.hpp>
-
 #include <cctype>
 #include <cstring>
+#include <pugixml.hpp>
 
 #include "platform/Exceptions.h"
 
@@ -21,7 +20,9 @@ struct XmlDocumentData {
 
 namespace {
 
-pugi::xml_node wrap(pugi::xml_node_struct* node) { return pugi::xml_node(node); }
+pugi::xml_node wrap(pugi::xml_node_struct* node) {
+  return pugi::xml_node(node);
+}
 
 pugi::xml_node firstChild(pugi::xml_node node, pugi::xml_node skip) {
   pugi::xml_node child = node.first_child();
@@ -47,9 +48,15 @@ void appendEscapedText(std::string& out, const char* text) {
   for (const char* p = text; *p != '\0'; ++p) {
     const auto c = static_cast<unsigned char>(*p);
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
       default:
         if (c < 0x20 && c != '\t' && c != '\n')
           appendCharacterReference(out, c);
@@ -63,9 +70,15 @@ void appendEscapedAttribute(std::string& out, const char* text) {
   for (const char* p = text; *p != '\0'; ++p) {
     const auto c = static_cast<unsigned char>(*p);
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '"': out += "&quot;"; break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
       default:
         if (c < 0x20)
           appendCharacterReference(out, c);
@@ -90,7 +103,9 @@ void appendStartTag(std::string& out, pugi::xml_node element, bool empty) {
 
 void appendLeaf(std::string& out, pugi::xml_node node) {
   switch (node.type()) {
-    case pugi::node_pcdata: appendEscapedText(out, node.value()); break;
+    case pugi::node_pcdata:
+      appendEscapedText(out, node.value());
+      break;
     case pugi::node_cdata: {
       // "]]>" cannot stand inside one section: split it across two.
       std::string value = node.value();
@@ -99,14 +114,19 @@ void appendLeaf(std::string& out, pugi::xml_node node) {
       out += "<![CDATA[" + value + "]]>";
       break;
     }
-    case pugi::node_comment: out += "<!--" + std::string(node.value()) + "-->"; break;
+    case pugi::node_comment:
+      out += "<!--" + std::string(node.value()) + "-->";
+      break;
     case pugi::node_pi:
       out += "<?" + std::string(node.name());
       if (*node.value() != '\0') out += " " + std::string(node.value());
       out += "?>";
       break;
-    case pugi::node_doctype: out += "<!DOCTYPE " + std::string(node.value()) + ">"; break;
-    default: break;
+    case pugi::node_doctype:
+      out += "<!DOCTYPE " + std::string(node.value()) + ">";
+      break;
+    default:
+      break;
   }
 }
 
@@ -198,8 +218,7 @@ void refuseUnknownReferences(const std::string& text) {
   };
   while ((at = text.find_first_of("<&", at)) != std::string::npos) {
     if (text[at] == '&') {
-      if (!isKnownReference(text, at))
-        throw XmlException("Reference to an undeclared or unsupported entity");
+      if (!isKnownReference(text, at)) throw XmlException("Reference to an undeclared or unsupported entity");
       ++at;
     } else if (text.compare(at, 4, "<!--") == 0) {
       skipPast("-->");
@@ -230,15 +249,23 @@ void XmlNode::requireNode() const {
 int XmlNode::Type() const {
   requireNode();
   switch (wrap(m_node).type()) {
-    case pugi::node_element: return kElementNode;
-    case pugi::node_pcdata: return kTextNode;
-    case pugi::node_cdata: return kCDataNode;
+    case pugi::node_element:
+      return kElementNode;
+    case pugi::node_pcdata:
+      return kTextNode;
+    case pugi::node_cdata:
+      return kCDataNode;
     case pugi::node_pi:
-    case pugi::node_declaration: return kProcessingInstructionNode;
-    case pugi::node_comment: return kCommentNode;
-    case pugi::node_document: return kDocumentNode;
-    case pugi::node_doctype: return kDocumentTypeNode;
-    default: return 0;
+    case pugi::node_declaration:
+      return kProcessingInstructionNode;
+    case pugi::node_comment:
+      return kCommentNode;
+    case pugi::node_document:
+      return kDocumentNode;
+    case pugi::node_doctype:
+      return kDocumentTypeNode;
+    default:
+      return 0;
   }
 }
 
@@ -321,8 +348,7 @@ XmlNode XmlNode::AppendChild(const XmlNode& child) {
   requireNode();
   child.requireNode();
   if (child.m_doc != m_doc) throw XmlException("The node belongs to another document");
-  if (!wrap(m_node).append_move(wrap(child.m_node)))
-    throw XmlException("The node cannot be appended here");
+  if (!wrap(m_node).append_move(wrap(child.m_node))) throw XmlException("The node cannot be appended here");
   return child;
 }
 
@@ -342,21 +368,23 @@ XmlDocument::XmlDocument() : XmlNode(std::make_shared<XmlDocumentData>(), nullpt
   m_node = m_doc->doc.internal_object();
 }
 
-XmlDocument::XmlDocument(std::shared_ptr<XmlDocumentData> data)
-    : XmlNode(std::move(data), nullptr) {
+XmlDocument::XmlDocument(std::shared_ptr<XmlDocumentData> data) : XmlNode(std::move(data), nullptr) {
   m_node = m_doc->doc.internal_object();
 }
 
-bool XmlDocument::PreserveWhitespace() const { return m_doc->preserveWhitespace; }
+bool XmlDocument::PreserveWhitespace() const {
+  return m_doc->preserveWhitespace;
+}
 
-void XmlDocument::SetPreserveWhitespace(bool preserve) { m_doc->preserveWhitespace = preserve; }
+void XmlDocument::SetPreserveWhitespace(bool preserve) {
+  m_doc->preserveWhitespace = preserve;
+}
 
 void XmlDocument::LoadXml(const std::string& text) {
   refuseUnknownReferences(text);
   // A UTF-8 byte-order mark is not part of the text.
   std::size_t skip = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  unsigned options = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol |
-                     pugi::parse_wconv_attribute;
+  unsigned options = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute;
   if (m_doc->preserveWhitespace) options |= pugi::parse_ws_pcdata;
   m_doc->staging = pugi::xml_node();
   const pugi::xml_parse_result result =

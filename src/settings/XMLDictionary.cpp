@@ -42,8 +42,7 @@ std::vector<std::string> base64Lines(const std::string& bytes) {
   return lines;
 }
 
-void appendBase64Lines(XmlDocument& doc, XmlNode element, const std::string& bytes,
-                       std::int64_t depth) {
+void appendBase64Lines(XmlDocument& doc, XmlNode element, const std::string& bytes, std::int64_t depth) {
   for (const std::string& line : base64Lines(bytes)) {
     XmlNode text = element.AppendChild(doc.CreateTextNode(line));
     IndentNode(text, depth, false);
@@ -129,8 +128,7 @@ void ParseStorage(const Variant& storage, XmlNode node, bool plist) {
   ParseStorage(storage, node, seen, 1, plist);
 }
 
-void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth,
-                  bool plist) {
+void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth, bool plist) {
   // A container is written in full only where it first occurs; this also ends cycles.
   if (!seen.insert(storage).second) return;
 
@@ -148,14 +146,22 @@ void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int6
     bool closing = false;
     XmlNode element;
     switch (v.Type()) {
-      case VarTypes::kNil: element = doc.CreateElement(plist ? "false" : "null"); break;
-      case VarTypes::kInteger: element = textElement(doc, "integer", Str(v.Int64Value())); break;
+      case VarTypes::kNil:
+        element = doc.CreateElement(plist ? "false" : "null");
+        break;
+      case VarTypes::kInteger:
+        element = textElement(doc, "integer", Str(v.Int64Value()));
+        break;
       case VarTypes::kDouble:
         element = textElement(doc, "real", Format(v.DoubleValue(), kRealPattern));
         break;
-      case VarTypes::kDate: element = textElement(doc, "date", v.StringValue()); break;
+      case VarTypes::kDate:
+        element = textElement(doc, "date", v.StringValue());
+        break;
       // Text is held as UTF-8 throughout, so it goes out as it is.
-      case VarTypes::kString: element = textElement(doc, "string", v.StringValue()); break;
+      case VarTypes::kString:
+        element = textElement(doc, "string", v.StringValue());
+        break;
       case VarTypes::kObject: {
         const std::shared_ptr<Object> object = v.ObjectValue();
         if (dynamic_cast<Dictionary*>(object.get()) != nullptr) {
@@ -192,7 +198,9 @@ void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int6
           element = textElement(doc, "color", text);
         }
         break;
-      default: element = doc.CreateElement(plist ? "false" : "null"); break;
+      default:
+        element = doc.CreateElement(plist ? "false" : "null");
+        break;
     }
     node.AppendChild(element);
     IndentNode(element, depth, closing);
@@ -234,8 +242,7 @@ std::string ExportXMLString(const std::shared_ptr<Dictionary>& dict, bool plist)
   return text;
 }
 
-bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file,
-             bool plist) {
+bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file, bool plist) {
   requireDictionary(dict);
   if (!file) throw NilObjectException("SaveXML: no file");
   // Built first, so a failure here leaves the file untouched.
@@ -310,8 +317,7 @@ void ParseXML(const XmlNode& node, const Variant& storage, int depth) {
     } else if (name == "color") {
       const std::string contents = NodeContents(child);
       if (!contents.empty()) {
-        if (const auto colour = Variant("&h" + contents.substr(1)).ColorValue())
-          value = Variant(*colour);
+        if (const auto colour = Variant("&h" + contents.substr(1)).ColorValue()) value = Variant(*colour);
       }
     } else {
       matched = false;

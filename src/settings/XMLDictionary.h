@@ -18,8 +18,7 @@ XmlDocument ExportXML(const std::shared_ptr<Dictionary>& dict, bool plist);
 std::string ExportXMLString(const std::shared_ptr<Dictionary>& dict, bool plist);
 // Writes the document to file atomically; false when the text did not fully reach the disk
 // (the file is then as it was before).
-bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file,
-             bool plist);
+bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file, bool plist);
 
 // The three readers merge the document's entries into dict. False when the file cannot be read,
 // the text is not well-formed XML, the root or version is refused, or the nesting is deeper

@@ -27,8 +27,7 @@ using SeenSet = std::unordered_set<Variant, VariantHash>;
 
 // Writes storage's entries into node; a container met before in this document stays empty.
 void ParseStorage(const Variant& storage, XmlNode node, bool plist);
-void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth,
-                  bool plist);
+void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth, bool plist);
 // Puts a line end and depth TABs before node and, when closing, before its end tag; raises
 // NilObjectException for a node without a parent.
 void IndentNode(XmlNode node, std::int64_t depth, bool closing);

@@ -1,11 +1,11 @@
 #include "settings/XMLPreferences.h"
 
+#include "platform/BinaryStream.h"
 #include "platform/Date.h"
 #include "platform/Dictionary.h"
 #include "platform/FolderItem.h"
 #include "platform/MsgBox.h"
 #include "platform/SpecialFolder.h"
-#include "platform/BinaryStream.h"
 #include "platform/TextFunctions.h"
 #include "platform/TextInputStream.h"
 #include "platform/Variant.h"
@@ -100,8 +100,8 @@ bool RightType(const std::string& key, const Variant& value) {
   const Variant k(key);
   if (!prefs->HasKey(k)) return true;
   if (VarType(prefs->Value(k)) == VarType(value)) return true;
-  MsgBox("Preferences Error!" + EndOfLine() + EndOfLine() +
-         "This Key does not match the assigned Type!" + EndOfLine() + "Key: " + key);
+  MsgBox("Preferences Error!" + EndOfLine() + EndOfLine() + "This Key does not match the assigned Type!" +
+         EndOfLine() + "Key: " + key);
   return false;
 }
 
@@ -125,9 +125,13 @@ std::optional<Variant> getPref(const std::string& key, const Variant& defaultVal
 
 }  // namespace
 
-void SetPrefString(const std::string& key, const std::string& value) { setPref(key, Variant(value)); }
+void SetPrefString(const std::string& key, const std::string& value) {
+  setPref(key, Variant(value));
+}
 
-void SetPrefInteger(const std::string& key, std::int64_t value) { setPref(key, Variant(value)); }
+void SetPrefInteger(const std::string& key, std::int64_t value) {
+  setPref(key, Variant(value));
+}
 
 void SetPrefFolderItem(const std::string& key, std::shared_ptr<FolderItem> value) {
   setPref(key, Variant(std::move(value)));
@@ -137,7 +141,9 @@ void SetPrefDate(const std::string& key, std::shared_ptr<Date> value) {
   setPref(key, Variant(std::move(value)));
 }
 
-void SetPrefBoolean(const std::string& key, bool value) { setPref(key, Variant(value)); }
+void SetPrefBoolean(const std::string& key, bool value) {
+  setPref(key, Variant(value));
+}
 
 std::string GetPrefString(const std::string& key, const std::string& defaultValue) {
   const auto stored = getPref(key, Variant(defaultValue));

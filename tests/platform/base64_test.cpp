@@ -1,13 +1,18 @@
-#include <gtest/gtest.h>
-
 #include "platform/Base64.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(Base64, StandardVectors) {
-  const std::pair<std::string, std::string> rows[] = {
-      {"", ""},         {"f", "Zg=="},         {"fo", "Zm8="},         {"foo", "Zm9v"},
-      {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"}, {"\xff\xfe", "//4="}};
+  const std::pair<std::string, std::string> rows[] = {{"", ""},
+                                                      {"f", "Zg=="},
+                                                      {"fo", "Zm8="},
+                                                      {"foo", "Zm9v"},
+                                                      {"foob", "Zm9vYg=="},
+                                                      {"fooba", "Zm9vYmE="},
+                                                      {"foobar", "Zm9vYmFy"},
+                                                      {"\xff\xfe", "//4="}};
   for (const auto& [plain, encoded] : rows) {
     EXPECT_EQ(EncodeBase64(plain, 0), encoded) << encoded;
     EXPECT_EQ(DecodeBase64(encoded), plain) << encoded;

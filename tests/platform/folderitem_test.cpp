@@ -1,16 +1,16 @@
 // FolderItem paths, shell words, file creation and reading, persistent references, the special
 // folders and the message-box seam.
+#include "platform/FolderItem.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <cstdlib>
 
 #include "platform/BinaryStream.h"
-#include "platform/FolderItem.h"
 #include "platform/MsgBox.h"
 #include "platform/SpecialFolder.h"
 #include "platform/TextInputStream.h"
@@ -98,8 +98,8 @@ TEST(FolderItem, PersistentReference) {
   const FolderItem item("/tmp/some file");
   EXPECT_EQ(item.GetSaveInfo(nullptr, 0), "/tmp/some file");
   EXPECT_EQ(FolderItem::GetFolderItem("/tmp/some file", 0)->NativePath(), "/tmp/some file");
-  for (const std::string& bad : {std::string(), std::string("relative/path"), std::string("\x01\x02"),
-                                std::string("/a\0b", 4)})
+  for (const std::string& bad :
+       {std::string(), std::string("relative/path"), std::string("\x01\x02"), std::string("/a\0b", 4)})
     EXPECT_EQ(FolderItem::GetFolderItem(bad, 0), nullptr);
 }
 

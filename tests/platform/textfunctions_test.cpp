@@ -1,16 +1,16 @@
+#include "platform/TextFunctions.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "platform/TextFunctions.h"
 
 namespace {
 
 TEST(TextFunctions, Val) {
   const std::pair<const char*, double> rows[] = {
-      {"42", 42},      {"  -3.5abc", -3.5}, {"+7", 7},      {".5", 0.5},       {"1e3", 1000},
-      {"1.1", 1.1},    {"abc", 0},          {"", 0},        {"inf", 0},        {"nan", 0},
-      {"-", 0},        {"1e400", INFINITY}, {"1e-400", 0},  {"\t12 lines", 12}, {"4294967296", 4294967296.0}};
+      {"42", 42},   {"  -3.5abc", -3.5}, {"+7", 7},     {".5", 0.5},        {"1e3", 1000},
+      {"1.1", 1.1}, {"abc", 0},          {"", 0},       {"inf", 0},         {"nan", 0},
+      {"-", 0},     {"1e400", INFINITY}, {"1e-400", 0}, {"\t12 lines", 12}, {"4294967296", 4294967296.0}};
   for (const auto& [text, value] : rows) EXPECT_EQ(Val(text), value) << '"' << text << '"';
 }
 
@@ -26,9 +26,13 @@ TEST(TextFunctions, StrAndCeil) {
 }
 
 TEST(TextFunctions, FormatRealPattern) {
-  const std::pair<double, const char*> rows[] = {
-      {1.0, "1.0"}, {-1.5, "-1.5"}, {0.1, "0.1"}, {100.0, "100.0"}, {-0.0, "-0.0"},
-      {1e-20, "0.00000000000000000001"}, {0.3333333333333333, "0.3333333333333333"}};
+  const std::pair<double, const char*> rows[] = {{1.0, "1.0"},
+                                                 {-1.5, "-1.5"},
+                                                 {0.1, "0.1"},
+                                                 {100.0, "100.0"},
+                                                 {-0.0, "-0.0"},
+                                                 {1e-20, "0.00000000000000000001"},
+                                                 {0.3333333333333333, "0.3333333333333333"}};
   for (const auto& [value, text] : rows) EXPECT_EQ(Format(value, "-#.0##############"), text);
   EXPECT_EQ(Format(1e300, "-#.0##############"), "1" + std::string(300, '0') + ".0");
   EXPECT_EQ(Format(3.14159, "#.00"), "3.14");

@@ -1,4 +1,6 @@
 // Variant type codes, conversions, equality and hashing; Dictionary, Collection and Date.
+#include "platform/Variant.h"
+
 #include <gtest/gtest.h>
 
 #include <unordered_set>
@@ -9,27 +11,25 @@
 #include "platform/Exceptions.h"
 #include "platform/FolderItem.h"
 #include "platform/MemoryBlock.h"
-#include "platform/Variant.h"
 
 namespace {
 
 TEST(Variant, TypeCodes) {
-  const std::pair<Variant, int> rows[] = {
-      {Variant(), 0},
-      {Variant(std::int32_t{1}), 2},
-      {Variant(std::int64_t{1} << 40), 2},
-      {Variant(1.5), 5},
-      {Variant(std::make_shared<Date>()), 7},
-      {Variant("s"), 8},
-      {Variant(""), 8},
-      {Variant(std::make_shared<Dictionary>()), 9},
-      {Variant(std::make_shared<Collection>()), 9},
-      {Variant(std::make_shared<MemoryBlock>()), 9},
-      {Variant(std::make_shared<FolderItem>("/")), 9},
-      {Variant(std::shared_ptr<Object>(std::make_shared<Date>())), 7},
-      {Variant(std::shared_ptr<Dictionary>()), 0},
-      {Variant(true), 11},
-      {Variant(Color{1}), 16}};
+  const std::pair<Variant, int> rows[] = {{Variant(), 0},
+                                          {Variant(std::int32_t{1}), 2},
+                                          {Variant(std::int64_t{1} << 40), 2},
+                                          {Variant(1.5), 5},
+                                          {Variant(std::make_shared<Date>()), 7},
+                                          {Variant("s"), 8},
+                                          {Variant(""), 8},
+                                          {Variant(std::make_shared<Dictionary>()), 9},
+                                          {Variant(std::make_shared<Collection>()), 9},
+                                          {Variant(std::make_shared<MemoryBlock>()), 9},
+                                          {Variant(std::make_shared<FolderItem>("/")), 9},
+                                          {Variant(std::shared_ptr<Object>(std::make_shared<Date>())), 7},
+                                          {Variant(std::shared_ptr<Dictionary>()), 0},
+                                          {Variant(true), 11},
+                                          {Variant(Color{1}), 16}};
   for (const auto& [value, code] : rows) EXPECT_EQ(VarType(value), code) << value.StringValue();
 }
 
@@ -73,10 +73,16 @@ TEST(Variant, Conversions) {
 }
 
 TEST(Date, TextForms) {
-  const std::pair<const char*, bool> rows[] = {
-      {"2020-02-29 23:59:59", true}, {"2021-02-29 00:00:00", false}, {"2020-13-01 00:00:00", false},
-      {"2020-01-01 24:00:00", false}, {"2020-01-01 00:60:00", false}, {"2020-01-01T00:00:00Z", true},
-      {"2020-01-01T00:00:00", false}, {"2020-1-1", false}, {"", false}, {"2020-01-01 00:00:00 extra", false}};
+  const std::pair<const char*, bool> rows[] = {{"2020-02-29 23:59:59", true},
+                                               {"2021-02-29 00:00:00", false},
+                                               {"2020-13-01 00:00:00", false},
+                                               {"2020-01-01 24:00:00", false},
+                                               {"2020-01-01 00:60:00", false},
+                                               {"2020-01-01T00:00:00Z", true},
+                                               {"2020-01-01T00:00:00", false},
+                                               {"2020-1-1", false},
+                                               {"", false},
+                                               {"2020-01-01 00:00:00 extra", false}};
   for (const auto& [text, valid] : rows) EXPECT_EQ(Date::FromText(text) != nullptr, valid) << text;
   EXPECT_EQ(Date::FromText("0999-01-02 03:04:05")->SQLDateTime(), "0999-01-02 03:04:05");
 }

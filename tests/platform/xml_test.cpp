@@ -1,8 +1,9 @@
 // The XML document model: building, whitespace, escaping, and what it refuses to parse.
+#include "platform/Xml.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/Exceptions.h"
-#include "platform/Xml.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST(Xml, InvalidOperationsRaise) {
   EXPECT_THROW(doc.CreateElement("a b"), XmlException);
   XmlNode a = doc.AppendChild(doc.CreateElement("a"));
   XmlNode b = a.AppendChild(doc.CreateElement("b"));
-  EXPECT_THROW(b.AppendChild(a), XmlException);             // an ancestor
+  EXPECT_THROW(b.AppendChild(a), XmlException);  // an ancestor
   EXPECT_THROW(a.AppendChild(other.CreateElement("x")), XmlException);
   EXPECT_THROW(b.Insert(doc.CreateTextNode("x"), a), XmlException);  // a is not b's child
   EXPECT_THROW(XmlNode().Name(), NilObjectException);
@@ -63,8 +64,15 @@ TEST(Xml, PreserveWhitespaceKeepsBlankText) {
 }
 
 TEST(Xml, ParsingRefusesWhatIsNotWellFormedOrExpandsEntities) {
-  const char* refused[] = {"", "plain text", "<a>", "<a></b>", "<a>&nbsp;</a>", "<a>&</a>",
-                           "<a x=\"&ext;\"/>", "<a>&#xD800;</a>", "<a>&#;</a>",
+  const char* refused[] = {"",
+                           "plain text",
+                           "<a>",
+                           "<a></b>",
+                           "<a>&nbsp;</a>",
+                           "<a>&</a>",
+                           "<a x=\"&ext;\"/>",
+                           "<a>&#xD800;</a>",
+                           "<a>&#;</a>",
                            "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"};
   for (const char* text : refused) {
     XmlDocument doc;

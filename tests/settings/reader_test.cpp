@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -115,11 +114,12 @@ TEST(Reader, RepeatedKeysMergeDictsAndReplaceTheRest) {
   auto dict = std::make_shared<Dictionary>();
   dict->SetValue("untouched", Variant(1));
   ASSERT_TRUE(XMLDictionary::LoadXML(
-      dict, xmldict("<key>d</key><dict><key>a</key><integer>1</integer><key>b</key><integer>2</integer></dict>"
-                    "<key>d</key><dict><key>b</key><integer>3</integer><key>c</key><integer>4</integer></dict>"
-                    "<key>l</key><array><integer>1</integer></array>"
-                    "<key>l</key><array><integer>2</integer></array>"
-                    "<key>s</key><string>one</string><key>s</key><string>two</string>")));
+      dict,
+      xmldict("<key>d</key><dict><key>a</key><integer>1</integer><key>b</key><integer>2</integer></dict>"
+              "<key>d</key><dict><key>b</key><integer>3</integer><key>c</key><integer>4</integer></dict>"
+              "<key>l</key><array><integer>1</integer></array>"
+              "<key>l</key><array><integer>2</integer></array>"
+              "<key>s</key><string>one</string><key>s</key><string>two</string>")));
   EXPECT_EQ(dict->Value("untouched"), Variant(1));
   const auto d = dict->Value("d").ObjectAs<Dictionary>();
   ASSERT_TRUE(d);
@@ -174,8 +174,9 @@ TEST(Reader, Conversions) {
 }
 
 TEST(Reader, DatesInBothForms) {
-  auto dict = load(xmldict("<key>a</key><date>2020-02-29 13:05:09</date>"
-                           "<key>b</key><date>2020-06-01T12:00:00Z</date>"));
+  auto dict =
+      load(xmldict("<key>a</key><date>2020-02-29 13:05:09</date>"
+                   "<key>b</key><date>2020-06-01T12:00:00Z</date>"));
   ASSERT_TRUE(dict);
   EXPECT_EQ(dict->Value("a").DateValue()->SQLDateTime(), "2020-02-29 13:05:09");
   ASSERT_TRUE(dict->Value("b").DateValue());
@@ -192,7 +193,8 @@ TEST(Reader, ForeignPropertyList) {
       "<plist version=\"1.0\">\r\n<dict>\r\n"
       "\t<key>Flag</key>\r\n\t<true/>\r\n"
       "\t<!-- a comment -->\r\n"
-      "\t<key>Blob</key>\r\n\t<data>\r\n\tAAECAwQFBgcICQoLDA0ODxAREhMUFRYXGBkaGxwdHh8gISIjJCUmJygpKissLS4v\r\n"
+      "\t<key>Blob</"
+      "key>\r\n\t<data>\r\n\tAAECAwQFBgcICQoLDA0ODxAREhMUFRYXGBkaGxwdHh8gISIjJCUmJygpKissLS4v\r\n"
       "\tMDEyMw==\r\n\t</data>\r\n"
       "\t<key>When</key>\r\n\t<date>2019-12-31T23:59:59Z</date>\r\n"
       "\t<key>Name</key>\r\n\t<string>caf&#xE9; &lt;&amp;&gt;</string>\r\n"
@@ -230,7 +232,8 @@ TEST(Reader, HostileInputFailsInOrder) {
       // An entity declared in the document is never expanded.
       "<!DOCTYPE x [<!ENTITY big \"boom\">]><xmldict><key>k</key><string>&big;</string></xmldict>",
       // External entities are never loaded.
-      "<!DOCTYPE x [<!ENTITY ext SYSTEM \"file:///etc/passwd\">]><xmldict><key>k</key><string>&ext;</string></xmldict>",
+      "<!DOCTYPE x [<!ENTITY ext SYSTEM "
+      "\"file:///etc/passwd\">]><xmldict><key>k</key><string>&ext;</string></xmldict>",
       xmldict("<key>k</key><string>&undeclared;</string>"),
       xmldict("<key>k</key><string>a & b</string>"),
       xmldict("<key>k</key><string>&#0;</string>"),
@@ -269,7 +272,9 @@ std::shared_ptr<Dictionary> roundTrip(const std::shared_ptr<Dictionary>& dict, b
   return back;
 }
 
-bool sameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool sameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 TEST(RoundTrip, EveryValueKind) {
   auto inner = std::make_shared<Dictionary>();
@@ -320,8 +325,18 @@ TEST(RoundTrip, EveryValueKind) {
 }
 
 TEST(RoundTrip, DoublesBitForBit) {
-  const double values[] = {0.1, 1e-20, 1e300, -0.0, 0.0, 1.0 / 3.0, -2.5e-308, 4.9e-324,
-                           1.7976931348623157e308, 123456789012345678.0, INFINITY, -INFINITY};
+  const double values[] = {0.1,
+                           1e-20,
+                           1e300,
+                           -0.0,
+                           0.0,
+                           1.0 / 3.0,
+                           -2.5e-308,
+                           4.9e-324,
+                           1.7976931348623157e308,
+                           123456789012345678.0,
+                           INFINITY,
+                           -INFINITY};
   for (const double value : values) {
     auto dict = std::make_shared<Dictionary>();
     dict->SetValue("r", Variant(value));

@@ -1,13 +1,12 @@
 // Byte-exact documents from the XML dictionary writer, and its storage walk.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <csignal>
 #include <string>
-#include <sys/resource.h>
 
 #include "platform/Collection.h"
 #include "platform/Date.h"
@@ -40,8 +39,7 @@ std::string bytes(int count) {
 TEST(Writer, EmptyDictionaryBothKinds) {
   auto dict = std::make_shared<Dictionary>();
   EXPECT_EQ(XMLDictionary::ExportXMLString(dict, false), kXmlDictHead + "\n</xmldict>\n");
-  EXPECT_EQ(XMLDictionary::ExportXMLString(dict, true),
-            kPlistHead + "\n<dict>\n</dict>\n</plist>\n");
+  EXPECT_EQ(XMLDictionary::ExportXMLString(dict, true), kPlistHead + "\n<dict>\n</dict>\n</plist>\n");
 }
 
 TEST(Writer, SettingsExampleLineForLine) {
@@ -96,15 +94,14 @@ TEST(Writer, PropertyListWritesFalseForWhatItCannotCarry) {
                       {"red", Variant(Color::FromRGB(255, 0, 0))},
                       {"other", Variant(std::make_shared<Object>())},
                       {"yes", Variant(true)}});
-  EXPECT_EQ(XMLDictionary::ExportXMLString(dict, true),
-            kPlistHead +
-                "\n<dict>\n"
-                "\t<key>nil</key>\n\t<false/>\n"
-                "\t<key>file</key>\n\t<false/>\n"
-                "\t<key>red</key>\n\t<false/>\n"
-                "\t<key>other</key>\n\t<false/>\n"
-                "\t<key>yes</key>\n\t<true/>\n"
-                "</dict>\n</plist>\n");
+  EXPECT_EQ(XMLDictionary::ExportXMLString(dict, true), kPlistHead +
+                                                            "\n<dict>\n"
+                                                            "\t<key>nil</key>\n\t<false/>\n"
+                                                            "\t<key>file</key>\n\t<false/>\n"
+                                                            "\t<key>red</key>\n\t<false/>\n"
+                                                            "\t<key>other</key>\n\t<false/>\n"
+                                                            "\t<key>yes</key>\n\t<true/>\n"
+                                                            "</dict>\n</plist>\n");
 }
 
 TEST(Writer, NestedContainersAndData) {
@@ -156,7 +153,7 @@ TEST(Writer, RealsAreShortestExactText) {
     double value;
     const char* text;
   };
-  const Row rows[] = {{0.1, "0.1"},        {-0.0, "-0.0"}, {1e-20, "0.00000000000000000001"},
+  const Row rows[] = {{0.1, "0.1"},       {-0.0, "-0.0"}, {1e-20, "0.00000000000000000001"},
                       {-12.75, "-12.75"}, {0.0, "0.0"},   {123456789.125, "123456789.125"}};
   for (const Row& row : rows) {
     auto dict = dictOf({{"r", Variant(row.value)}});
@@ -167,8 +164,7 @@ TEST(Writer, RealsAreShortestExactText) {
 
 TEST(Writer, NoDictionaryOrFileRaises) {
   EXPECT_THROW(XMLDictionary::ExportXMLString(nullptr, false), NilObjectException);
-  EXPECT_THROW(XMLDictionary::SaveXML(std::make_shared<Dictionary>(), nullptr, false),
-               NilObjectException);
+  EXPECT_THROW(XMLDictionary::SaveXML(std::make_shared<Dictionary>(), nullptr, false), NilObjectException);
 }
 
 TEST(Writer, SaveXMLWritesAndRefusesUncreatableFiles) {
@@ -215,8 +211,8 @@ TEST(Storage, AccessByKind) {
   auto list = std::make_shared<Collection>();
   list->Add(Variant("first"));
   list->Add(Variant("second"));
-  for (const Variant& none : {Variant(), Variant(5), Variant("text"),
-                              Variant(std::make_shared<MemoryBlock>("xyz"))}) {
+  for (const Variant& none :
+       {Variant(), Variant(5), Variant("text"), Variant(std::make_shared<MemoryBlock>("xyz"))}) {
     EXPECT_EQ(StorageCount(none), 0);
     EXPECT_TRUE(StorageByKey(none, "a").IsNil());
     StoreValue("a", Variant(1), none);  // takes nothing, raises nothing
