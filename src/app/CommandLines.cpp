@@ -21,9 +21,13 @@ std::string SingleQuoted(const std::string& text) {
   return word + "'";
 }
 
-std::string PlainCount(const std::string& shellPath) { return kWcPrefix + shellPath + kSedDigits; }
+std::string PlainCount(const std::string& shellPath) {
+  return kWcPrefix + shellPath + kSedDigits;
+}
 
-std::string CarriageReturnCount(const std::string& shellPath) { return kTrPrefix + shellPath + kWcSedDigits; }
+std::string CarriageReturnCount(const std::string& shellPath) {
+  return kTrPrefix + shellPath + kWcSedDigits;
+}
 
 std::string Split(std::int64_t linesPerFile, const std::string& sourceShellPath,
                   const std::string& folderShellPath, bool useTRtrick) {

@@ -74,7 +74,8 @@ std::string RunFolderName(const std::string& shortFilename, std::int64_t counter
   return name + "-" + digits;
 }
 
-std::shared_ptr<FolderItem> ChooseRunFolder(const FolderItem& outputFolder, const std::string& shortFilename) {
+std::shared_ptr<FolderItem> ChooseRunFolder(const FolderItem& outputFolder,
+                                            const std::string& shortFilename) {
   for (std::int64_t counter = 0;; ++counter) {
     auto candidate = outputFolder.Child(RunFolderName(shortFilename, counter));
     if (!candidate || !candidate->Exists()) return candidate;

@@ -7,7 +7,9 @@
 namespace StepNumbers {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 }  // namespace
 
 double Val(const std::string& text) {
@@ -57,7 +59,9 @@ std::int64_t TruncateToInt64(double value) {
   return static_cast<std::int64_t>(truncated);
 }
 
-std::int64_t ValToInt64(const std::string& text) { return TruncateToInt64(Val(text)); }
+std::int64_t ValToInt64(const std::string& text) {
+  return TruncateToInt64(Val(text));
+}
 
 std::string StrDouble(double value) {
   char buffer[64];

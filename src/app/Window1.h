@@ -97,5 +97,9 @@ class Window1 : public Window {
   void AddMenuHandlers();
 
   // --- split run state (C may add members here) ---
+  bool m_runInProgress = false;  // from the press of "Split File" to the end of its run
+  bool m_fileCounted = false;    // sourceFile is the file whose lines were last counted
+  // Ends the run: no Completed handler stays attached, text goes to result_text, the wheel hides.
+  void FinishRun(const QString& text);
   // --- end of split run state ---
 };

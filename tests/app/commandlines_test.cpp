@@ -1,8 +1,9 @@
 // The workflow's command lines: their exact texts, and what they do through the real /bin/sh
 // with names that a careless quoting would let the shell interpret.
+#include "app/CommandLines.h"
+
 #include <gtest/gtest.h>
 
-#include "app/CommandLines.h"
 #include "app/StepNumbers.h"
 #include "app/split_test_support.h"
 
@@ -76,7 +77,8 @@ TEST(CommandLines, HostileNamesThroughTheRealTools) {
     EXPECT_EQ(run.status, 0) << name << run.err;
     EXPECT_EQ(run.err, "") << name;
     const std::string tail = "-short " + name + ".csv";
-    EXPECT_EQ(Entries(pieces), (std::vector<std::string>{"aaaa" + tail, "aaab" + tail, "aaac" + tail})) << name;
+    EXPECT_EQ(Entries(pieces), (std::vector<std::string>{"aaaa" + tail, "aaab" + tail, "aaac" + tail}))
+        << name;
     EXPECT_EQ(ReadWhole(pieces / ("aaac" + tail)), "line 5\n");
 
     const std::set<std::string> expected = {folder.filename().string(),
@@ -99,7 +101,8 @@ TEST(CommandLines, CarriageReturnPipeline) {
 
   EXPECT_EQ(RunSh(CommandLines::PlainCount(SingleQuoted(source)), root).out, "0\n");
   EXPECT_EQ(RunSh(CommandLines::CarriageReturnCount(SingleQuoted(source)), root).out, "7\n");
-  const ShellRun run = RunSh(CommandLines::Split(3, SingleQuoted(source), SingleQuoted(root / "run"), true), root);
+  const ShellRun run =
+      RunSh(CommandLines::Split(3, SingleQuoted(source), SingleQuoted(root / "run"), true), root);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(Entries(root / "run"), (std::vector<std::string>{"aaaa", "aaab", "aaac"}));
   EXPECT_EQ(ReadWhole(root / "run" / "aaaa"), "line 1\nline 2\nline 3\n");
@@ -123,7 +126,8 @@ TEST(CommandLines, FailuresShowOnStandardError) {
        CommandLines::Split(2, SingleQuoted(root / "missing.csv"), SingleQuoted(root / "run"), false), false},
       {"missing source, through tr",
        CommandLines::Split(2, SingleQuoted(root / "missing.csv"), SingleQuoted(root / "run"), true), true},
-      {"missing run folder", CommandLines::Split(2, SingleQuoted(root / "five.csv"), SingleQuoted(root / "nowhere"), false), false},
+      {"missing run folder",
+       CommandLines::Split(2, SingleQuoted(root / "five.csv"), SingleQuoted(root / "nowhere"), false), false},
       {"rename of an empty folder", CommandLines::Rename(SingleQuoted(root / "run"), "x", ".csv"), false},
   };
   for (const auto& c : cases) {

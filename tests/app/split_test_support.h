@@ -80,7 +80,8 @@ inline ShellRun RunSh(const std::string& command, const std::filesystem::path& c
 // The names of a folder's entries, sorted.
 inline std::vector<std::string> Entries(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }

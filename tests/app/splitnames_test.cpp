@@ -1,10 +1,11 @@
 // Naming of a split run: suffix and short name, run-folder candidates, pieces per run.
+#include "app/SplitNames.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "app/SplitNames.h"
 #include "app/split_test_support.h"
 #include "platform/FolderItem.h"
 
@@ -19,20 +20,20 @@ TEST(SplitNames, SuffixAndShortName) {
       {"My Data (2020).csv", ".csv", "My-Data-2020"},
       {"notes.txt", ".txt", "notes"},
       {"Q1 (draft) final.txt", ".txt", "Q1-draft-final"},
-      {"x.csv.txt", ".csv", "x.csv"},   // .csv is tested first
-      {"a.csv.bak", ".csv", "a.csv"},   // the last four characters go, wherever .csv was
+      {"x.csv.txt", ".csv", "x.csv"},  // .csv is tested first
+      {"a.csv.bak", ".csv", "a.csv"},  // the last four characters go, wherever .csv was
       {"y.txt.csv", ".csv", "y.txt"},
       {".csv", ".csv", ""},
       {"data.tsv", "", "data.tsv"},
       {"plain", "", "plain"},
       {"two  blanks (x).tsv", "", "two--blanks-x.tsv"},
-      {"DATA.CSV", ".csv", "DATA"},      // letter case is ignored in the test
+      {"DATA.CSV", ".csv", "DATA"},  // letter case is ignored in the test
       {"Report.Txt", ".txt", "Report"},
       {"it's;$x.csv", ".csv", "it's;$x"},
       {"tab\there.csv", ".csv", "tab\there"},
       {"line\nfeed.txt", ".txt", "line\nfeed"},
       {"caf\xC3\xA9.csv.\xC3\xA9t\xC3\xA9", ".csv", "caf\xC3\xA9.csv"},  // characters, not bytes
-      {"raw\xFF\xFE.csv.b\xFF", ".csv", "raw\xFF\xFE.csv"},               // a stray byte is one character
+      {"raw\xFF\xFE.csv.bb\xFF", ".csv", "raw\xFF\xFE.csv"},             // a stray byte is one character
       {"-lead.csv", ".csv", "-lead"},
       {"~home.txt", ".txt", "~home"},
   };
@@ -49,8 +50,8 @@ TEST(SplitNames, RunFolderCandidates) {
     std::int64_t counter;
     std::string expected;
   } cases[] = {
-      {"notes", 0, "notes_split"},        {"notes", 1, "notes_split-0001"},
-      {"notes", 42, "notes_split-0042"},  {"notes", 9999, "notes_split-9999"},
+      {"notes", 0, "notes_split"},           {"notes", 1, "notes_split-0001"},
+      {"notes", 42, "notes_split-0042"},     {"notes", 9999, "notes_split-9999"},
       {"notes", 12345, "notes_split-12345"}, {"", 0, "_split"},
   };
   for (const auto& c : cases) EXPECT_EQ(RunFolderName(c.shortFilename, c.counter), c.expected);
@@ -79,11 +80,19 @@ TEST(SplitNames, PiecesPerRun) {
   const struct {
     std::int64_t lines, perFile, pieces;
   } cases[] = {
-      {1000, 300, 4}, {1000, 500, 2}, {999, 500, 2}, {1, 1, 1}, {0, 5, 0}, {5, 0, 0},
-      {kMaxPieces, 1, kMaxPieces}, {kMaxPieces + 1, 1, kMaxPieces + 1},
-      {INT64_MAX, 1, INT64_MAX}, {INT64_MAX, INT64_MAX, 1},
+      {1000, 300, 4},
+      {1000, 500, 2},
+      {999, 500, 2},
+      {1, 1, 1},
+      {0, 5, 0},
+      {5, 0, 0},
+      {kMaxPieces, 1, kMaxPieces},
+      {kMaxPieces + 1, 1, kMaxPieces + 1},
+      {INT64_MAX, 1, INT64_MAX},
+      {INT64_MAX, INT64_MAX, 1},
   };
-  for (const auto& c : cases) EXPECT_EQ(PiecesFor(c.lines, c.perFile), c.pieces) << c.lines << "/" << c.perFile;
+  for (const auto& c : cases)
+    EXPECT_EQ(PiecesFor(c.lines, c.perFile), c.pieces) << c.lines << "/" << c.perFile;
   EXPECT_EQ(kMaxPieces, 456976);
 }
 
