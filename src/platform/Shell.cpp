@@ -11,10 +11,18 @@
 
 namespace {
 
-// Puts the shell in a process group of its own, so that ending the group ends all it started.
-void ownProcessGroup() {
-  ::setpgid(0, 0);
-}
+// The child's side of a start: a process group of its own, so that ending the group ends all the
+// command started, then /bin/sh with the command's exact bytes. QProcess hands arguments over as
+// QString, which would mangle a path that is not valid UTF-8; exec'ing here keeps every byte.
+struct ChildStart {
+  std::shared_ptr<const std::string> command;
+
+  void operator()() const {
+    ::setpgid(0, 0);
+    ::execl("/bin/sh", "sh", "-c", command->c_str(), static_cast<char*>(nullptr));
+    // exec failed: fall through, and QProcess reports the failed start.
+  }
+};
 
 }  // namespace
 
@@ -30,7 +38,7 @@ class Shell::Private {
     process.setArguments(
         {QStringLiteral("-c"), QString::fromUtf8(command.data(), qsizetype(command.size()))});
     process.setStandardInputFile(QProcess::nullDevice());
-    process.setChildProcessModifier(ownProcessGroup);
+    process.setChildProcessModifier(ChildStart{std::make_shared<const std::string>(command)});
     process.start();
   }
 
