@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/StepNumbers.h"
 #include "app/split_test_support.h"
 
 namespace {
@@ -47,48 +46,6 @@ TEST(CommandLines, SingleQuotedIsOneLiteralWord) {
     EXPECT_EQ(run.err, "");
   }
   EXPECT_EQ(Entries(root), std::vector<std::string>{});
-}
-
-// Count, split and rename a file with each hostile name, inside a folder whose own name is
-// hostile too; afterwards only the file and the renamed pieces exist.
-TEST(CommandLines, HostileNamesThroughTheRealTools) {
-  for (const auto& name : HostileNames()) {
-    TempFolder dir;
-    ASSERT_TRUE(dir.valid());
-    const fs::path root = dir.path();
-    const fs::path folder = root / ("out $(touch PWNED) ;`x` " + name.substr(0, 6));
-    fs::create_directory(folder);
-    const fs::path source = folder / name;
-    const fs::path pieces = folder / "run";
-    fs::create_directory(pieces);
-    WriteWhole(source, NumberedLines(5));
-
-    // sed keeps what its pattern cannot match in the locale (stray bytes, a second line of a
-    // name), but the count's digits always lead the output.
-    ShellRun run = RunSh(CommandLines::PlainCount(SingleQuoted(source)), root);
-    EXPECT_EQ(StepNumbers::Val(run.out), 5) << name;
-    EXPECT_EQ(run.err, "") << name;
-
-    run = RunSh(CommandLines::Split(2, SingleQuoted(source), SingleQuoted(pieces), false), root);
-    EXPECT_EQ(run.status, 0) << name << run.err;
-    EXPECT_EQ(Entries(pieces), (std::vector<std::string>{"aaaa", "aaab", "aaac"})) << name;
-
-    run = RunSh(CommandLines::Rename(SingleQuoted(pieces), "short " + name, ".csv"), root);
-    EXPECT_EQ(run.status, 0) << name << run.err;
-    EXPECT_EQ(run.err, "") << name;
-    const std::string tail = "-short " + name + ".csv";
-    EXPECT_EQ(Entries(pieces), (std::vector<std::string>{"aaaa" + tail, "aaab" + tail, "aaac" + tail}))
-        << name;
-    EXPECT_EQ(ReadWhole(pieces / ("aaac" + tail)), "line 5\n");
-
-    const std::set<std::string> expected = {folder.filename().string(),
-                                            (folder.filename() / name).string(),
-                                            (folder.filename() / "run").string(),
-                                            (folder.filename() / "run" / ("aaaa" + tail)).string(),
-                                            (folder.filename() / "run" / ("aaab" + tail)).string(),
-                                            (folder.filename() / "run" / ("aaac" + tail)).string()};
-    EXPECT_EQ(Tree(root), expected) << name;
-  }
 }
 
 TEST(CommandLines, CarriageReturnPipeline) {
