@@ -2,7 +2,7 @@
 // "Split File" can be pressed.
 #include "app/Window1.h"
 #include "platform/SelectFolderDialog.h"
-#include "platform/SpecialFolder.h"
+#include "platform/UserFolders.h"
 #include "settings/XMLPreferences.h"
 
 void Window1::ChooseOutputBtn_Action() {

@@ -5,7 +5,7 @@
 #include "platform/Dictionary.h"
 #include "platform/FolderItem.h"
 #include "platform/MsgBox.h"
-#include "platform/SpecialFolder.h"
+#include "platform/UserFolders.h"
 #include "platform/TextFunctions.h"
 #include "platform/TextInputStream.h"
 #include "platform/Variant.h"

@@ -3,7 +3,7 @@
 #include <QByteArray>
 
 #include "app/workflow_fixture.h"
-#include "platform/SpecialFolder.h"
+#include "platform/UserFolders.h"
 
 namespace {
 

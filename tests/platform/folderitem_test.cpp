@@ -12,7 +12,7 @@
 
 #include "platform/BinaryStream.h"
 #include "platform/MsgBox.h"
-#include "platform/SpecialFolder.h"
+#include "platform/UserFolders.h"
 #include "platform/TextInputStream.h"
 
 namespace {

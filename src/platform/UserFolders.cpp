@@ -1,4 +1,4 @@
-#include "platform/SpecialFolder.h"
+#include "platform/UserFolders.h"
 
 #include <pwd.h>
 #include <unistd.h>
