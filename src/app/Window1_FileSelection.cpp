@@ -2,11 +2,11 @@
 // has no line feed, so that lines ended by carriage returns alone are counted).
 #include "app/CommandLines.h"
 #include "app/FileTypes1.h"
-#include "app/StepNumbers.h"
 #include "app/SupportAddress.h"
 #include "app/Window1.h"
 #include "platform/MsgBox.h"
 #include "platform/OpenFileDialog.h"
+#include "platform/TextFunctions.h"
 
 namespace {
 
@@ -17,7 +17,12 @@ const char kZeroLinesMessage[] =
 // The count's digits; 0 when the command failed (a count from a half-read file is no count).
 std::int64_t CountFrom(const Shell& shell) {
   if (shell.ExitStatus() != 0 || !shell.ErrorOutput().empty()) return 0;
-  return StepNumbers::ValToInt64(shell.Result());
+  return TruncateToInt64(Val(shell.Result()));
+}
+
+// The largest number of lines per sub-file offered: half the count, rounded up.
+std::int64_t HalfRoundedUp(std::int64_t count) {
+  return TruncateToInt64(Ceil(static_cast<double>(count) / 2.0));
 }
 
 }  // namespace
@@ -60,8 +65,8 @@ void Window1::PushButton1_Action() {
                        QStringLiteral(" lines."));
   GroupBox1()->setEnabled(true);
   lines_slider()->SetMinimum(1);
-  lines_slider()->SetMaximum(StepNumbers::HalfRoundedUp(sourceFileLineCount));
-  lines_slider()->SetValue(StepNumbers::HalfRoundedUp(sourceFileLineCount));
+  lines_slider()->SetMaximum(HalfRoundedUp(sourceFileLineCount));
+  lines_slider()->SetValue(HalfRoundedUp(sourceFileLineCount));
   lines_field()->setText(QString::number(lines_slider()->Value()));
   // The slider reports no change when the new count leaves its value where it was; the estimate
   // must follow the new count all the same.

@@ -1,17 +1,15 @@
 // Step 2: the lines-per-sub-file field, slider and arrows. The slider's value is the one value of
 // record; the field and the arrows only move it, and its change handler writes the field and the
 // estimate. The exchange ends at once because a control set to what it holds raises nothing.
-#include <cmath>
-
-#include "app/StepNumbers.h"
 #include "app/Window1.h"
+#include "platform/TextFunctions.h"
 
 void Window1::lines_field_LostFocus() {
-  lines_slider()->SetValue(StepNumbers::ValToInt64(lines_field()->text().toStdString()));
+  lines_slider()->SetValue(TruncateToInt64(Val(lines_field()->text().toStdString())));
 }
 
 void Window1::lines_field_TextChange() {
-  lines_slider()->SetValue(StepNumbers::ValToInt64(lines_field()->text().toStdString()));
+  lines_slider()->SetValue(TruncateToInt64(Val(lines_field()->text().toStdString())));
 }
 
 void Window1::UpDownArrows1_Down() {
@@ -27,9 +25,9 @@ void Window1::UpDownArrows1_Up() {
 void Window1::lines_slider_ValueChanged() {
   lines_field()->setText(QString::number(lines_slider()->Value()));
   const double subFiles =
-      std::ceil(static_cast<double>(sourceFileLineCount) / static_cast<double>(lines_slider()->Value()));
+      Ceil(static_cast<double>(sourceFileLineCount) / static_cast<double>(lines_slider()->Value()));
   analysis()->setText(QStringLiteral("At ") + QString::number(lines_slider()->Value()) +
                       QStringLiteral(" lines per file, you will get ") +
-                      QString::fromStdString(StepNumbers::StrDouble(subFiles)) +
+                      QString::fromStdString(Str(subFiles)) +
                       QStringLiteral(" sub-files."));
 }

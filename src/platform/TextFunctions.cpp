@@ -32,6 +32,15 @@ double Val(const std::string& text) {
   return negative ? -value : value;
 }
 
+std::int64_t TruncateToInt64(double value) {
+  if (std::isnan(value)) return 0;
+  const double truncated = std::trunc(value);
+  // 2^63 is exactly representable; every double below it converts without overflow.
+  if (truncated >= 9223372036854775808.0) return std::numeric_limits<std::int64_t>::max();
+  if (truncated < -9223372036854775808.0) return std::numeric_limits<std::int64_t>::min();
+  return static_cast<std::int64_t>(truncated);
+}
+
 std::string Str(std::int64_t value) {
   return std::to_string(value);
 }

@@ -13,6 +13,10 @@ inline const std::string& EndOfLine() {
 // 0 when the text does not begin with a number.
 double Val(const std::string& text);
 
+// value truncated toward zero to a signed 64-bit integer, as storing a Val result into an
+// integer does; NaN gives 0 and values beyond the range give the nearer bound.
+std::int64_t TruncateToInt64(double value);
+
 // The decimal text of an integer.
 std::string Str(std::int64_t value);
 std::string Str(int value);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -14,12 +16,31 @@ TEST(TextFunctions, Val) {
   for (const auto& [text, value] : rows) EXPECT_EQ(Val(text), value) << '"' << text << '"';
 }
 
+TEST(TextFunctions, ValStoredIntoAnIntegerTruncatesTowardZero) {
+  constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+  constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+  const std::pair<const char*, std::int64_t> rows[] = {
+      {"300", 300},
+      {"12.9", 12},
+      {"-12.9", -12},
+      {"abc", 0},
+      {"9223372036854775807", kMax},
+      {"99999999999999999999999", kMax},
+      {"-99999999999999999999999", kMin},
+      {"1e400", kMax},
+      {"9007199254740993", 9007199254740992},  // read as a double first
+  };
+  for (const auto& [text, value] : rows) EXPECT_EQ(TruncateToInt64(Val(text)), value) << text;
+  EXPECT_EQ(TruncateToInt64(std::nan("")), 0);
+}
+
 TEST(TextFunctions, StrAndCeil) {
   EXPECT_EQ(Str(0), "0");
   EXPECT_EQ(Str(static_cast<std::int64_t>(-9000000000)), "-9000000000");
   EXPECT_EQ(Str(500.0), "500");
   EXPECT_EQ(Str(-2.0), "-2");
   EXPECT_EQ(Str(2.5), "2.5");
+  EXPECT_EQ(Str(1000.0 / 1.0), "1000");
   EXPECT_EQ(Ceil(3.2), 4);
   EXPECT_EQ(Ceil(3.0), 3);
   EXPECT_EQ(Ceil(-3.5), -3);
