@@ -1,9 +1,11 @@
 #include "app/Startup.h"
 #include "platform/GuiApplication.h"
+#include "platform/TerminationSignals.h"
 
 int main(int argc, char** argv) {
   GuiApplication application(argc, argv);
   GuiApplication::setApplicationDisplayName(QStringLiteral("Shardwick SE"));
   GuiApplication::setQuitOnLastWindowClosed(false);  // closing the main window quits by itself
+  QuitOnTerminationSignals();
   return Startup::_Main();
 }

@@ -33,7 +33,7 @@ inline constexpr int kMaxDepth = 256;
 // The DOCTYPE lines of the two kinds.
 inline constexpr const char* kXmlDictDoctype =
     "<!DOCTYPE xmldict PUBLIC \"-//Brackmere//DTD XMLDICT 1.1//EN\" "
-    "\"http://www.brackmere.com/DTDs/xmldict-1.1.dtd\">";
+    "\"http://www.brackmere.example/DTDs/xmldict-1.1.dtd\">";
 inline constexpr const char* kPlistDoctype =
     "<!DOCTYPE plist PUBLIC \"-//Apple Computer//DTD PLIST 1.0//EN\" "
     "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">";
