@@ -24,10 +24,6 @@ const QPixmap& applicationIcon() {
   return icon;
 }
 
-template <typename T>
-T* control(const QWidget* window, const char* name) {
-  return window->findChild<T*>(QString::fromLatin1(name));
-}
 
 }  // namespace
 
@@ -96,26 +92,26 @@ void HelpAbout::Event_Open() {
 }
 
 ImageWell* HelpAbout::ImageWell1() {
-  return control<ImageWell>(this, "ImageWell1");
+  return Control<ImageWell>("ImageWell1");
 }
 Label* HelpAbout::app_title() {
-  return control<Label>(this, "app_title");
+  return Control<Label>("app_title");
 }
 Label* HelpAbout::StaticText2() {
-  return control<Label>(this, "StaticText2");
+  return Control<Label>("StaticText2");
 }
 Label* HelpAbout::StaticText6() {
-  return control<Label>(this, "StaticText6");
+  return Control<Label>("StaticText6");
 }
 Label* HelpAbout::StaticText7() {
-  return control<Label>(this, "StaticText7");
+  return Control<Label>("StaticText7");
 }
 Label* HelpAbout::StaticText8() {
-  return control<Label>(this, "StaticText8");
+  return Control<Label>("StaticText8");
 }
 Label* HelpAbout::StaticText11() {
-  return control<Label>(this, "StaticText11");
+  return Control<Label>("StaticText11");
 }
 BevelButton* HelpAbout::BevelButton1() {
-  return control<BevelButton>(this, "BevelButton1");
+  return Control<BevelButton>("BevelButton1");
 }

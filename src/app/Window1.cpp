@@ -87,69 +87,62 @@ bool Window1::_About_Action() {
   return true;
 }
 
-namespace {
-template <typename T>
-T* control(const QWidget* window, const char* name) {
-  return window->findChild<T*>(QString::fromLatin1(name));
-}
-}  // namespace
-
 Label* Window1::StaticText1() {
-  return control<Label>(this, "StaticText1");
+  return Control<Label>("StaticText1");
 }
 Label* Window1::StaticText2() {
-  return control<Label>(this, "StaticText2");
+  return Control<Label>("StaticText2");
 }
 PushButton* Window1::PushButton1() {
-  return control<PushButton>(this, "PushButton1");
+  return Control<PushButton>("PushButton1");
 }
 Label* Window1::StaticText5() {
-  return control<Label>(this, "StaticText5");
+  return Control<Label>("StaticText5");
 }
 PushButton* Window1::PushButton3() {
-  return control<PushButton>(this, "PushButton3");
+  return Control<PushButton>("PushButton3");
 }
 Label* Window1::step1text() {
-  return control<Label>(this, "step1text");
+  return Control<Label>("step1text");
 }
 Label* Window1::steptext1() {
-  return control<Label>(this, "steptext1");
+  return Control<Label>("steptext1");
 }
 Label* Window1::result_text() {
-  return control<Label>(this, "result_text");
+  return Control<Label>("result_text");
 }
 Label* Window1::StaticText51() {
-  return control<Label>(this, "StaticText51");
+  return Control<Label>("StaticText51");
 }
 GroupBox* Window1::GroupBox1() {
-  return control<GroupBox>(this, "GroupBox1");
+  return Control<GroupBox>("GroupBox1");
 }
 TextField* Window1::lines_field() {
-  return control<TextField>(this, "lines_field");
+  return Control<TextField>("lines_field");
 }
 UpDownArrows* Window1::UpDownArrows1() {
-  return control<UpDownArrows>(this, "UpDownArrows1");
+  return Control<UpDownArrows>("UpDownArrows1");
 }
 Slider* Window1::lines_slider() {
-  return control<Slider>(this, "lines_slider");
+  return Control<Slider>("lines_slider");
 }
 Label* Window1::analysis() {
-  return control<Label>(this, "analysis");
+  return Control<Label>("analysis");
 }
 Label* Window1::StaticText21() {
-  return control<Label>(this, "StaticText21");
+  return Control<Label>("StaticText21");
 }
 BevelButton* Window1::BevelButton2() {
-  return control<BevelButton>(this, "BevelButton2");
+  return Control<BevelButton>("BevelButton2");
 }
 ProgressWheel* Window1::splitprwheel() {
-  return control<ProgressWheel>(this, "splitprwheel");
+  return Control<ProgressWheel>("splitprwheel");
 }
 Label* Window1::Label1() {
-  return control<Label>(this, "Label1");
+  return Control<Label>("Label1");
 }
 PushButton* Window1::ChooseOutputBtn() {
-  return control<PushButton>(this, "ChooseOutputBtn");
+  return Control<PushButton>("ChooseOutputBtn");
 }
 
 MenuItem* Window1::EditMenu() {

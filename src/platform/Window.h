@@ -35,6 +35,12 @@ class Window : public QMainWindow {
   // The design area that holds the controls.
   QWidget* Content() const { return m_content; }
 
+  // The control called name, typed to its class; nullptr when there is none of that class.
+  template <typename T>
+  T* Control(const char* name) const {
+    return findChild<T*>(QString::fromLatin1(name));
+  }
+
  protected:
   // Applies the window's design values in one step.
   void ApplyDesign(const WindowDesign& design);

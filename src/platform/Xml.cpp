@@ -42,48 +42,24 @@ void appendCharacterReference(std::string& out, unsigned char c) {
   out += ';';
 }
 
-// Text content: the characters that would change meaning or be normalised away are escaped,
-// so the text reads back exactly (a CR would otherwise become LF on reading).
-void appendEscapedText(std::string& out, const char* text) {
+// Escapes text so that it reads back exactly: markup characters, and the control characters
+// that reading would normalise away (a CR would otherwise become LF). In an attribute value the
+// quote is escaped as well, and tabs and line feeds too, which reading would turn into blanks.
+void appendEscaped(std::string& out, const char* text, bool attribute) {
   for (const char* p = text; *p != '\0'; ++p) {
     const auto c = static_cast<unsigned char>(*p);
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      default:
-        if (c < 0x20 && c != '\t' && c != '\n')
-          appendCharacterReference(out, c);
-        else
-          out += static_cast<char>(c);
-    }
-  }
-}
-
-void appendEscapedAttribute(std::string& out, const char* text) {
-  for (const char* p = text; *p != '\0'; ++p) {
-    const auto c = static_cast<unsigned char>(*p);
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        if (c < 0x20)
-          appendCharacterReference(out, c);
-        else
-          out += static_cast<char>(c);
+    if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>' && !attribute) {
+      out += "&gt;";
+    } else if (c == '"' && attribute) {
+      out += "&quot;";
+    } else if (c < 0x20 && (attribute || (c != '\t' && c != '\n'))) {
+      appendCharacterReference(out, c);
+    } else {
+      out += static_cast<char>(c);
     }
   }
 }
@@ -95,7 +71,7 @@ void appendStartTag(std::string& out, pugi::xml_node element, bool empty) {
     out += ' ';
     out += attribute.name();
     out += "=\"";
-    appendEscapedAttribute(out, attribute.value());
+    appendEscaped(out, attribute.value(), true);
     out += '"';
   }
   out += empty ? "/>" : ">";
@@ -104,7 +80,7 @@ void appendStartTag(std::string& out, pugi::xml_node element, bool empty) {
 void appendLeaf(std::string& out, pugi::xml_node node) {
   switch (node.type()) {
     case pugi::node_pcdata:
-      appendEscapedText(out, node.value());
+      appendEscaped(out, node.value(), false);
       break;
     case pugi::node_cdata: {
       // "]]>" cannot stand inside one section: split it across two.
