@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Start-up of the real program against a minimal Qt Widgets program, in the same run:
 # wall time from process start to the main window's first paint, and peak resident memory.
-# Usage: tools/measure_startup.sh [BUILD_DIR] [RUNS]   (default build-b, 20 runs)
+# Usage: tools/measure_startup.sh [BUILD_DIR] [RUNS]   (default build, 20 runs)
 # Uses the offscreen platform unless QT_QPA_PLATFORM is set. Never touches the user's settings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build-b}
+build=${1:-build}
 runs=${2:-20}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 cmake --build "$build" --target startup_probe minimal_qt >/dev/null
