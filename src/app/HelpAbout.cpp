@@ -24,7 +24,6 @@ const QPixmap& applicationIcon() {
   return icon;
 }
 
-
 }  // namespace
 
 HelpAbout* HelpAbout::Instance() {

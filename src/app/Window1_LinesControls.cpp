@@ -28,6 +28,5 @@ void Window1::lines_slider_ValueChanged() {
       Ceil(static_cast<double>(sourceFileLineCount) / static_cast<double>(lines_slider()->Value()));
   analysis()->setText(QStringLiteral("At ") + QString::number(lines_slider()->Value()) +
                       QStringLiteral(" lines per file, you will get ") +
-                      QString::fromStdString(Str(subFiles)) +
-                      QStringLiteral(" sub-files."));
+                      QString::fromStdString(Str(subFiles)) + QStringLiteral(" sub-files."));
 }

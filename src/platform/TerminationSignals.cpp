@@ -24,7 +24,8 @@ void onSignal(int signalNumber) {
 void QuitOnTerminationSignals() {
   if (g_signalSocket[0] >= 0) return;
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0) return;
-  auto* notifier = new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
+  auto* notifier =
+      new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
     char byte = 0;
     [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);

@@ -12,8 +12,8 @@
 
 #include "platform/BinaryStream.h"
 #include "platform/MsgBox.h"
-#include "platform/UserFolders.h"
 #include "platform/TextInputStream.h"
+#include "platform/UserFolders.h"
 
 namespace {
 

@@ -45,7 +45,8 @@ TEST(Shell, SynchronousCommandsReportOutputErrorsAndStatus) {
       {"echo oops >&2; exit 3", "", "oops\n", 3},
       {"kill -9 $$", "", "", -1},
       {"read line; echo \"[$line]\"", "[]\n", "", 0},  // standard input is empty, never the terminal
-      {"printf '%s' '\xff\xfe-caf\xc3\xa9'", "\xff\xfe-caf\xc3\xa9", "", 0},  // bytes that are not UTF-8 pass unchanged
+      {"printf '%s' '\xff\xfe-caf\xc3\xa9'", "\xff\xfe-caf\xc3\xa9", "",
+       0},  // bytes that are not UTF-8 pass unchanged
   };
   for (const auto& c : cases) {
     Shell shell;

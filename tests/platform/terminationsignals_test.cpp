@@ -1,11 +1,12 @@
 // A termination signal becomes an orderly quit from the event loop instead of killing the process.
+#include "platform/TerminationSignals.h"
+
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <csignal>
 
 #include "platform/Application.h"
-#include "platform/TerminationSignals.h"
 
 namespace {
 
