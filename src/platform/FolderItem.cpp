@@ -93,10 +93,14 @@ std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& /*
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without blocking and kept only when it is a regular file: a named pipe or a device
+  // in its place would otherwise hang the caller or feed it without end.
+  const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return nullptr;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+      ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return nullptr;
   }

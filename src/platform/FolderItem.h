@@ -40,7 +40,8 @@ class FolderItem : public Object {
   // A stream that replaces the file's content when it is closed; nullptr when the file cannot
   // be created. The type is accepted for compatibility and ignored.
   std::unique_ptr<BinaryStream> CreateBinaryFile(const std::string& type) const;
-  // A stream over the file's text; nullptr when it cannot be opened for reading.
+  // A stream over the file's text; nullptr when it cannot be opened for reading or is not a
+  // regular file (a folder, a named pipe, a device).
   std::unique_ptr<TextInputStream> OpenAsTextFile() const;
 
   // The persistent reference to this item: on this platform the absolute path's bytes.

@@ -3,6 +3,7 @@
 #include "platform/FolderItem.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -90,6 +91,11 @@ TEST(FolderItem, CreateWriteAndRead) {
 
   EXPECT_EQ(sub->Child("missing")->OpenAsTextFile(), nullptr);
   EXPECT_EQ(sub->OpenAsTextFile(), nullptr);
+  // A named pipe would block the reader until someone writes to it; a device may never end.
+  const auto pipe = sub->Child("pipe");
+  ASSERT_EQ(::mkfifo(pipe->NativePath().c_str(), 0600), 0);
+  EXPECT_EQ(pipe->OpenAsTextFile(), nullptr);
+  EXPECT_EQ(FolderItem("/dev/zero").OpenAsTextFile(), nullptr);
   EXPECT_EQ(sub->CreateBinaryFile(""), nullptr);
   EXPECT_EQ(sub->Child("missing")->Child("x")->CreateBinaryFile(""), nullptr);
 }

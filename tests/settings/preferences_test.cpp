@@ -1,6 +1,7 @@
 // The preferences store's life cycle against the private XDG_CONFIG_HOME of this test program,
 // with every message box captured through the seam.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -166,13 +167,24 @@ TEST_F(Preferences, FolderThatCannotBeCreatedMakesEveryWriteFail) {
 }
 
 TEST_F(Preferences, UnreadableSettingsFileIsNeverOverwritten) {
-  // settings.xml is a folder: it cannot be read, so no backup can be kept and it is not replaced.
+  // settings.xml is a folder or a named pipe: it cannot be read (and the pipe must not block the
+  // start), so no backup can be kept and it is not replaced.
   QDir().mkpath(path("settings.xml"));
   XMLPreferences::InitPrefFile();
   EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
   XMLPreferences::WritePrefFile();
   EXPECT_EQ(takeBoxes(), std::vector<std::string>{kWriteBox});
   EXPECT_TRUE(QDir(path("settings.xml")).exists());
+
+  QDir(path("settings.xml")).removeRecursively();
+  ASSERT_EQ(::mkfifo(path("settings.xml").toStdString().c_str(), 0600), 0);
+  XMLPreferences::InitPrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
+  XMLPreferences::WritePrefFile();
+  EXPECT_EQ(takeBoxes(), std::vector<std::string>{kWriteBox});
+  struct stat info {};
+  ASSERT_EQ(::stat(path("settings.xml").toStdString().c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace
