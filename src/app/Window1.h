@@ -72,18 +72,18 @@ class Window1 : public Window {
   MenuItem* About();
 
   // Handlers
-  void PushButton1_Action();         // file selection and count
-  void PushButton3_Action();         // split
+  void PushButton1_Action();  // file selection and count
+  void PushButton3_Action();  // split
   void lines_field_LostFocus();
   void lines_field_TextChange();
   void UpDownArrows1_Down();
   void UpDownArrows1_Up();
   void lines_slider_ValueChanged();
-  void BevelButton2_Action();        // shows the about window
+  void BevelButton2_Action();  // shows the about window
   void ChooseOutputBtn_Action();
-  bool _About_Action();              // shows the about window; always true
-  void Event_Open();                 // hides splitprwheel, makes mshell
-  void Event_Close() override;       // saves the settings, quits
+  bool _About_Action();         // shows the about window; always true
+  void Event_Open();            // hides splitprwheel, makes mshell
+  void Event_Close() override;  // saves the settings, quits
   void checkOutputFolder();
   void ShellCompleted(Shell& sender);
   void MoveCompleted(Shell& sender);
@@ -96,10 +96,7 @@ class Window1 : public Window {
   void AttachHandlers(const std::string& controlName);
   void AddMenuHandlers();
 
-  // --- split run state (C may add members here) ---
-  bool m_runInProgress = false;  // from the press of "Split File" to the end of its run
-  bool m_fileCounted = false;    // sourceFile is the file whose lines were last counted
+  bool m_fileCounted = false;  // sourceFile is the file whose lines were last counted
   // Ends the run: no Completed handler stays attached, text goes to result_text, the wheel hides.
   void FinishRun(const QString& text);
-  // --- end of split run state ---
 };

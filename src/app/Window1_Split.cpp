@@ -1,7 +1,6 @@
 // Step 4: split the file into a new run folder, then rename the pieces after the file. The two
-// commands run asynchronously on mshell, chained by its Completed event. A command counts as
-// failed when it exits with a status other than 0 or writes to standard error: the pipeline's
-// status hides a failing tr or input redirection, and the rename loop's hides every mv but the last.
+// commands run asynchronously on mshell, chained by its Completed event; a run that fails says so
+// in result_text instead of the success text.
 #include <filesystem>
 #include <system_error>
 
@@ -16,10 +15,6 @@ const char kMoveCompleted[] = "MoveCompleted";
 
 QString Text(const std::string& utf8) {
   return QString::fromStdString(utf8);
-}
-
-bool Failed(const Shell& shell) {
-  return shell.ExitStatus() != 0 || !shell.ErrorOutput().empty();
 }
 
 // What went wrong, in the tools' own words: the first line of their error output.
@@ -44,8 +39,9 @@ bool HoldsAnything(const FolderItem& folder) {
 }  // namespace
 
 void Window1::PushButton3_Action() {
-  // One run at a time: choosing an output folder re-enables this button during a run.
-  if (m_runInProgress) return;
+  // One run at a time: choosing an output folder re-enables this button during a run. A run is
+  // in progress exactly while mshell runs its split or its rename.
+  if (mshell->IsRunning()) return;
   if (!sourceFile || !m_fileCounted) {
     result_text()->setText(QStringLiteral("Please select a file to split (step 1) before splitting."));
     return;
@@ -70,7 +66,6 @@ void Window1::PushButton3_Action() {
 
   result_text()->setText(QStringLiteral("Working..."));
   splitprwheel()->setVisible(true);
-  m_runInProgress = true;
   if (!new_folder || !new_folder->CreateAsFolder()) {
     // No folder, no command: split would otherwise write its pieces nowhere or somewhere else.
     const std::string folderName = new_folder ? new_folder->Name() : RunFolderName(shortFilename, 0);
@@ -89,8 +84,9 @@ void Window1::ShellCompleted(Shell&) {
   mshell->RemoveCompletedHandler(kShellCompleted);
   mshell->AddCompletedHandler(kMoveCompleted, [this](Shell& sender) { MoveCompleted(sender); });
   const QString folderName = Text(new_folder->Name());
-  if (Failed(*mshell)) {
-    if (new_folder->Child("zzzz") && new_folder->Child("zzzz")->Exists()) {
+  if (CommandLines::Failed(*mshell)) {
+    const auto lastTag = new_folder->Child("zzzz");
+    if (lastTag && lastTag->Exists()) {
       FinishRun(
           QStringLiteral("The split stopped after 456,976 sub-files, the most one split can name; the rest "
                          "of the file is missing from the ") +
@@ -121,7 +117,7 @@ void Window1::ShellCompleted(Shell&) {
 void Window1::MoveCompleted(Shell&) {
   mshell->RemoveCompletedHandler(kMoveCompleted);
   const QString folderName = Text(new_folder->Name());
-  if (Failed(*mshell)) {
+  if (CommandLines::Failed(*mshell)) {
     FinishRun(QStringLiteral("The file was split, but renaming the sub-files failed; check the ") +
               folderName + QStringLiteral(" folder in the folder you selected: ") + Text(Reason(*mshell)));
     return;
@@ -133,7 +129,6 @@ void Window1::MoveCompleted(Shell&) {
 void Window1::FinishRun(const QString& text) {
   mshell->RemoveCompletedHandler(kShellCompleted);
   mshell->RemoveCompletedHandler(kMoveCompleted);
-  m_runInProgress = false;
   result_text()->setText(text);
   splitprwheel()->setVisible(false);
 }
