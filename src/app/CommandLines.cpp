@@ -1,5 +1,7 @@
 #include "app/CommandLines.h"
 
+#include "platform/Shell.h"
+
 namespace CommandLines {
 
 namespace {
@@ -42,6 +44,10 @@ std::string Rename(const std::string& folderShellPath, const std::string& shortF
                    const std::string& suffix) {
   return "for FILENAME in " + folderShellPath + "/*; do mv \"$FILENAME\" \"$FILENAME\"-" +
          SingleQuoted(shortFilename + suffix) + "; done";
+}
+
+bool Failed(const Shell& shell) {
+  return shell.ExitStatus() != 0 || !shell.ErrorOutput().empty();
 }
 
 }  // namespace CommandLines

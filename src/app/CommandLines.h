@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+class Shell;
+
 // The shell command lines of the split workflow. Paths arrive already quoted as shell words
 // (FolderItem::ShellPath); text taken from a file's name enters only through SingleQuoted.
 namespace CommandLines {
@@ -26,5 +28,10 @@ std::string Split(std::int64_t linesPerFile, const std::string& sourceShellPath,
 // literal pattern reaches mv, which fails.
 std::string Rename(const std::string& folderShellPath, const std::string& shortFilename,
                    const std::string& suffix);
+
+// True when the last command on shell exited with a status other than 0 or wrote to standard
+// error: a pipeline's status is its last command's, which hides a failing wc, tr or redirection,
+// and the rename loop's status hides every mv but the last.
+bool Failed(const Shell& shell);
 
 }  // namespace CommandLines

@@ -16,7 +16,7 @@ const char kZeroLinesMessage[] =
 
 // The count's digits; 0 when the command failed (a count from a half-read file is no count).
 std::int64_t CountFrom(const Shell& shell) {
-  if (shell.ExitStatus() != 0 || !shell.ErrorOutput().empty()) return 0;
+  if (CommandLines::Failed(shell)) return 0;
   return TruncateToInt64(Val(shell.Result()));
 }
 
@@ -41,7 +41,7 @@ void Window1::PushButton1_Action() {
                        QStringLiteral("* "));
 
   counter.Execute(CommandLines::PlainCount(sourceFile->ShellPath()));
-  const bool plainCountFailed = counter.ExitStatus() != 0 || !counter.ErrorOutput().empty();
+  const bool plainCountFailed = CommandLines::Failed(counter);
   sourceFileLineCount = CountFrom(counter);
   if (sourceFileLineCount != 0) {
     useTRtrick = false;
