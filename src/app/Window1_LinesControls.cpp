@@ -9,7 +9,7 @@ void Window1::lines_field_LostFocus() {
 }
 
 void Window1::lines_field_TextChange() {
-  lines_slider()->SetValue(TruncateToInt64(Val(lines_field()->text().toStdString())));
+  lines_field_LostFocus();
 }
 
 void Window1::UpDownArrows1_Down() {
