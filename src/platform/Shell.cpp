@@ -56,10 +56,7 @@ class Shell::Private {
     QProcess process;
     start(process, command);
     const bool started = process.waitForStarted(-1);
-    if (started) {
-      groupId = process.processId();
-      process.waitForFinished(-1);
-    }
+    if (started) process.waitForFinished(-1);
     collect(process, started);
   }
 

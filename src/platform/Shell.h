@@ -24,7 +24,7 @@ class Shell {
   const std::string& ErrorOutput() const;
   // 0..255; -1 when it could not start or died by a signal.
   int ExitStatus() const;
-  // True while an asynchronous command runs.
+  // True from an asynchronous Execute until its command has ended and Completed is being raised.
   bool IsRunning() const;
 
   // Completed: raised once per asynchronous command, on the main thread from the event loop.

@@ -62,9 +62,10 @@ void Slider::SetLiveScrolling(bool live) {
 }
 
 void Slider::rangeChanged() {
-  const std::int64_t clamped = std::clamp(m_value, m_minimum, m_maximum);
+  const std::int64_t old = m_value;
+  m_value = std::clamp(m_value, m_minimum, m_maximum);
   syncInner();
-  SetValue(clamped);
+  if (m_value != old) emit ValueChanged();
 }
 
 void Slider::syncInner() {
