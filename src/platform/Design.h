@@ -40,7 +40,8 @@ enum class ControlClass {
 };
 
 // Design values of one control; one table row. Positions are in the window's content
-// coordinates, also for controls inside a group box. Text colour applies only when HasTextColor.
+// coordinates, also for controls inside a group box. Text colour applies only when HasTextColor,
+// background colour (a text field's editing area) only when HasBackgroundColor.
 struct ControlDesign {
   const char* Name = "";
   ControlClass Class = ControlClass::Label;
@@ -57,6 +58,8 @@ struct ControlDesign {
   int FontSize = 0;       // 0: the platform's default size
   bool HasTextColor = false;
   StoredColor TextColor{0, 0, 0, 0};
+  bool HasBackgroundColor = false;
+  StoredColor BackgroundColor{0, 0, 0, 0};
   bool AllowFocus = true;
   // Slider only.
   std::int64_t Value = 0, MinimumValue = 0, MaximumValue = 100;

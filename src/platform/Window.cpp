@@ -165,12 +165,16 @@ QWidget* Window::AddControl(const ControlDesign& row) {
   font.setUnderline(row.Underline);
   if (row.FontSize > 0) font.setPointSize(row.FontSize);
   control->setFont(font);
-  if (row.HasTextColor) {
+  if (row.HasTextColor || row.HasBackgroundColor) {
     QPalette palette = control->palette();
-    const QColor color = ColorFromStored(row.TextColor);
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
+    if (row.HasTextColor) {
+      const QColor color = ColorFromStored(row.TextColor);
+      palette.setColor(QPalette::WindowText, color);
+      palette.setColor(QPalette::Text, color);
+      palette.setColor(QPalette::ButtonText, color);
+    }
+    // Set together with a fixed text colour, it keeps the text readable under a dark theme.
+    if (row.HasBackgroundColor) palette.setColor(QPalette::Base, ColorFromStored(row.BackgroundColor));
     control->setPalette(palette);
   }
   if (!row.AllowFocus) control->setFocusPolicy(Qt::NoFocus);

@@ -76,6 +76,9 @@ TEST_F(MainWindow, StatusTextsUseTheirDesignColours) {
   EXPECT_EQ(w->steptext1()->palette().color(QPalette::WindowText), green);
   EXPECT_EQ(w->analysis()->palette().color(QPalette::WindowText), green);
   EXPECT_EQ(w->result_text()->palette().color(QPalette::WindowText), teal);
+  // Black on white whatever the theme, so the typed number stays readable.
+  EXPECT_EQ(w->lines_field()->palette().color(QPalette::Text), QColor(Qt::black));
+  EXPECT_EQ(w->lines_field()->palette().color(QPalette::Base), QColor(Qt::white));
 }
 
 TEST_F(MainWindow, KeyboardFocusFollowsTheTabValuesAndSkipsTheArrowsAndHelpButton) {
