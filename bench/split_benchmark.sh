@@ -41,7 +41,6 @@ ratio() { echo "scale=3; $1 / $2" | bc; }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 runs=5
-quoted_source=$(printf "'%s'" "$source")
 for pieces in 10 1000; do
   per=$((lines / pieces))
   echo
