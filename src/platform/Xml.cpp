@@ -216,6 +216,20 @@ void refuseUnknownReferences(const std::string& text) {
   }
 }
 
+// A fragment may hold no root, several, or text beside them; a document holds exactly one root
+// and nothing but markup and blanks beside it, so a damaged file cannot pass for a whole one.
+const char* contentOutsideTheRoot(const pugi::xml_document& doc) {
+  int roots = 0;
+  for (const pugi::xml_node child : doc.children()) {
+    const auto type = child.type();
+    if (type == pugi::node_element && ++roots > 1) return "More than one root element";
+    if (type == pugi::node_cdata ||
+        (type == pugi::node_pcdata && std::strspn(child.value(), " \t\r\n") != std::strlen(child.value())))
+      return "Text outside the root element";
+  }
+  return roots == 0 ? "No root element" : nullptr;
+}
+
 }  // namespace
 
 void XmlNode::requireNode() const {
@@ -358,17 +372,22 @@ void XmlDocument::SetPreserveWhitespace(bool preserve) {
 
 void XmlDocument::LoadXml(const std::string& text) {
   refuseUnknownReferences(text);
-  // A UTF-8 byte-order mark is not part of the text.
-  std::size_t skip = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
-  unsigned options = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute;
+  // Parsed as a fragment so that text beside the root is kept and can be refused below.
+  unsigned options = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute |
+                     pugi::parse_fragment;
   if (m_doc->preserveWhitespace) options |= pugi::parse_ws_pcdata;
   m_doc->staging = pugi::xml_node();
+  // The encoding comes from the byte-order mark or the declaration (UTF-8 when neither names
+  // one), and the text is held as UTF-8 from here on.
   const pugi::xml_parse_result result =
-      m_doc->doc.load_buffer(text.data() + skip, text.size() - skip, options, pugi::encoding_utf8);
+      m_doc->doc.load_buffer(text.data(), text.size(), options, pugi::encoding_auto);
   if (!result) {
     m_doc->doc.reset();
-    throw XmlException(std::string(result.description()) + " at offset " +
-                       std::to_string(result.offset + static_cast<std::ptrdiff_t>(skip)));
+    throw XmlException(std::string(result.description()) + " at offset " + std::to_string(result.offset));
+  }
+  if (const char* fault = contentOutsideTheRoot(m_doc->doc)) {
+    m_doc->doc.reset();
+    throw XmlException(fault);
   }
 }
 

@@ -82,9 +82,11 @@ class XmlDocument : public XmlNode {
   bool PreserveWhitespace() const;
   void SetPreserveWhitespace(bool preserve);
 
-  // Replaces the content with the parsed text. Raises XmlException when the text is not
-  // well-formed, has no root element, or refers to an entity other than XML's predefined ones
-  // (nothing is expanded but those and character references; nothing external is loaded).
+  // Replaces the content with the parsed text, read in the encoding its byte-order mark or
+  // declaration names (UTF-8 when neither does). Raises XmlException when the text is not
+  // well-formed (no root element, a second one, or text beside it included), or refers to an
+  // entity other than XML's predefined ones (nothing is expanded but those and character
+  // references; nothing external is loaded).
   void LoadXml(const std::string& text);
 
   // A new element of this document, not yet in the tree; raises XmlException for an invalid name.

@@ -73,7 +73,11 @@ TEST(Xml, ParsingRefusesWhatIsNotWellFormedOrExpandsEntities) {
                            "<a x=\"&ext;\"/>",
                            "<a>&#xD800;</a>",
                            "<a>&#;</a>",
-                           "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"};
+                           "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>",
+                           "<a/><b/>",
+                           "<a/>trailing text",
+                           "text first<a/>",
+                           "<a/><![CDATA[x]]>"};
   for (const char* text : refused) {
     XmlDocument doc;
     EXPECT_THROW(doc.LoadXml(text), XmlException) << text;
@@ -81,8 +85,26 @@ TEST(Xml, ParsingRefusesWhatIsNotWellFormedOrExpandsEntities) {
   const char* accepted[] = {"<a>&lt;&gt;&amp;&apos;&quot;&#65;&#x42;</a>", "<a><![CDATA[&raw;]]></a>",
                             "<!-- &c; --><a/>", "<?pi &x;?><a/>", "\xEF\xBB\xBF<a/>"};
   for (const char* text : accepted) {
+    for (const bool preserve : {false, true}) {
+      XmlDocument doc;
+      doc.SetPreserveWhitespace(preserve);
+      EXPECT_NO_THROW(doc.LoadXml(std::string(text) + " \r\n<!-- after -->\n")) << text;
+    }
+  }
+}
+
+TEST(Xml, TextInOtherEncodingsIsReadAsUtf8) {
+  std::string utf16 = "\xFF\xFE";
+  for (const char c : std::string("<a>caf\xE9</a>")) utf16 += {c, '\0'};
+  const std::string documents[] = {
+      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9</a>",
+      utf16,
+      "\xEF\xBB\xBF<a>caf\xC3\xA9</a>",
+  };
+  for (const std::string& text : documents) {
     XmlDocument doc;
-    EXPECT_NO_THROW(doc.LoadXml(text)) << text;
+    doc.LoadXml(text);
+    EXPECT_EQ(doc.DocumentElement().FirstChild().Value(), "caf\xC3\xA9") << text;
   }
 }
 

@@ -53,6 +53,8 @@ TEST(Reader, RootAndVersion) {
       {plist("just text"), false},
       {"not xml", false},
       {"<xmldict><key>k</key>", false},
+      {xmldict(entry) + "<xmldict/>", false},  // two files run together
+      {xmldict(entry) + "garbage", false},
       {"", false},
   };
   for (const Row& row : rows) {
