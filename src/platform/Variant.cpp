@@ -1,7 +1,6 @@
 #include "platform/Variant.h"
 
 #include <cmath>
-#include <cstring>
 #include <functional>
 
 #include "platform/Date.h"
@@ -20,13 +19,6 @@ std::optional<std::int64_t> wholeValue(double value) {
   const auto whole = static_cast<std::int64_t>(value);
   if (static_cast<double>(whole) != value) return std::nullopt;
   return whole;
-}
-
-std::int64_t truncated(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 9223372036854775807.0) return INT64_MAX;
-  if (value <= -9223372036854775808.0) return INT64_MIN;
-  return static_cast<std::int64_t>(value);
 }
 
 std::optional<Color> colourFromHex(const std::string& digits) {
@@ -80,8 +72,8 @@ std::string Variant::StringValue() const {
 std::int64_t Variant::Int64Value() const {
   return std::visit(
       Overload{[](std::monostate) -> std::int64_t { return 0; }, [](std::int64_t v) { return v; },
-               [](double v) { return truncated(v); }, [](bool v) -> std::int64_t { return v ? 1 : 0; },
-               [](const std::string& v) { return truncated(Val(v)); },
+               [](double v) { return TruncateToInt64(v); }, [](bool v) -> std::int64_t { return v ? 1 : 0; },
+               [](const std::string& v) { return TruncateToInt64(Val(v)); },
                [](Color v) { return static_cast<std::int64_t>(v.value); },
                [](const std::shared_ptr<Object>&) -> std::int64_t { return 0; }},
       m_value);

@@ -192,10 +192,8 @@ void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int6
         if (plist) {
           element = doc.CreateElement("false");
         } else {
-          const std::optional<Color> colour = v.ColorValue();
-          std::string text = "#";
-          text += Hex(static_cast<std::int64_t>(colour ? colour->value : 0));
-          element = textElement(doc, "color", text);
+          const Color colour = v.ColorValue().value_or(Color{});
+          element = textElement(doc, "color", "#" + Hex(static_cast<std::int64_t>(colour.value)));
         }
         break;
       default:
@@ -298,9 +296,9 @@ void ParseXML(const XmlNode& node, const Variant& storage, int depth) {
     } else if (name == "string") {
       value = Variant(NodeContents(child));
     } else if (name == "dict") {
+      // A dictionary already under the key takes the entries in; a list never holds one by key.
       Variant target = StorageByKey(storage, pending);
-      if (!(storage.ObjectAs<Dictionary>() && target.ObjectAs<Dictionary>()))
-        target = Variant(std::make_shared<Dictionary>());
+      if (!target.ObjectAs<Dictionary>()) target = Variant(std::make_shared<Dictionary>());
       ParseXML(child, target, depth + 1);
       value = target;
     } else if (name == "array") {

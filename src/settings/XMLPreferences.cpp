@@ -1,5 +1,7 @@
 #include "settings/XMLPreferences.h"
 
+#include <optional>
+
 #include "platform/BinaryStream.h"
 #include "platform/Date.h"
 #include "platform/Dictionary.h"
