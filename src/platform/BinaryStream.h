@@ -1,15 +1,14 @@
 #pragma once
 
-#include <memory>
 #include <string>
-
-class QSaveFile;
 
 // A byte stream that replaces a file atomically: the bytes go to a temporary file beside it,
 // and only Close moves it into place. Destroyed without Close, it leaves the old file as it was.
 class BinaryStream {
  public:
-  explicit BinaryStream(std::unique_ptr<QSaveFile> file);
+  // Takes over fd, open for writing on the temporary file tempPath, which Close renames to
+  // targetPath.
+  BinaryStream(int fd, std::string tempPath, std::string targetPath);
   BinaryStream(const BinaryStream&) = delete;
   BinaryStream& operator=(const BinaryStream&) = delete;
   ~BinaryStream();
@@ -21,5 +20,11 @@ class BinaryStream {
   bool Close();
 
  private:
-  std::unique_ptr<QSaveFile> m_file;
+  // Closes and removes the temporary file.
+  void discard();
+
+  int m_fd;
+  std::string m_tempPath;
+  std::string m_targetPath;
+  bool m_failed = false;
 };

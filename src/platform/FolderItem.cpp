@@ -4,10 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QSaveFile>
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
+#include <random>
+#include <utility>
 
 #include "platform/BinaryStream.h"
 #include "platform/TextInputStream.h"
@@ -87,9 +88,29 @@ bool FolderItem::CreateAsFolder() const {
 
 std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& /*type*/) const {
   if (IsFolder()) return nullptr;
-  auto file = std::make_unique<QSaveFile>(QFile::decodeName(QByteArray::fromStdString(m_path)));
-  if (!file->open(QIODevice::WriteOnly)) return nullptr;
-  return std::make_unique<BinaryStream>(std::move(file));
+  // A link is followed, so the file it names is replaced and the link stays.
+  std::string target = m_path;
+  struct stat info {};
+  if (::lstat(m_path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    if (char* resolved = ::realpath(m_path.c_str(), nullptr)) {
+      target = resolved;
+      std::free(resolved);
+    }
+  }
+  const bool replacing = ::stat(target.c_str(), &info) == 0;
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string temp = target + ".tmp" + std::to_string(random());
+    // Made with the usual permissions (the umask applies); a replaced file keeps its own.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      return nullptr;
+    }
+    if (replacing) ::fchmod(fd, info.st_mode & 07777);
+    return std::make_unique<BinaryStream>(fd, temp, target);
+  }
+  return nullptr;
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
@@ -118,30 +139,48 @@ std::shared_ptr<FolderItem> FolderItem::GetFolderItem(const std::string& saveInf
 
 // ---- BinaryStream
 
-BinaryStream::BinaryStream(std::unique_ptr<QSaveFile> file) : m_file(std::move(file)) {}
+BinaryStream::BinaryStream(int fd, std::string tempPath, std::string targetPath)
+    : m_fd(fd), m_tempPath(std::move(tempPath)), m_targetPath(std::move(targetPath)) {}
 
 BinaryStream::~BinaryStream() {
-  if (m_file && m_file->isOpen()) m_file->cancelWriting();
+  discard();
+}
+
+void BinaryStream::discard() {
+  if (m_fd < 0) return;
+  ::close(m_fd);
+  ::unlink(m_tempPath.c_str());
+  m_fd = -1;
 }
 
 bool BinaryStream::Write(const std::string& text) {
-  if (!m_file || !m_file->isOpen()) return false;
-  const qint64 written = m_file->write(text.data(), static_cast<qint64>(text.size()));
-  if (written != static_cast<qint64>(text.size())) {
-    m_file->cancelWriting();
-    return false;
+  if (m_fd < 0 || m_failed) return false;
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(m_fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      m_failed = true;
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
   }
   return true;
 }
 
 bool BinaryStream::Close() {
-  if (!m_file || !m_file->isOpen()) {
-    m_file.reset();
+  if (m_fd < 0) return false;
+  // Only bytes that have reached the disk may take the old file's place.
+  if (m_failed || ::fsync(m_fd) != 0) {
+    discard();
     return false;
   }
-  const bool committed = m_file->commit();
-  m_file.reset();
-  return committed;
+  const int fd = std::exchange(m_fd, -1);
+  if (::close(fd) != 0 || ::rename(m_tempPath.c_str(), m_targetPath.c_str()) != 0) {
+    ::unlink(m_tempPath.c_str());
+    return false;
+  }
+  return true;
 }
 
 // ---- TextInputStream

@@ -91,6 +91,19 @@ TEST(FolderItem, CreateWriteAndRead) {
 
   EXPECT_EQ(sub->Child("missing")->OpenAsTextFile(), nullptr);
   EXPECT_EQ(sub->OpenAsTextFile(), nullptr);
+  // A name that is not UTF-8 is written under exactly its bytes; a link keeps pointing at the
+  // file it names, which takes the new content.
+  const auto latin = sub->Child("caf\xE9.xml");
+  const auto link = sub->Child("link.xml");
+  ASSERT_EQ(::symlink(latin->NativePath().c_str(), link->NativePath().c_str()), 0);
+  for (const auto& [target, text] : {std::pair{latin, "first"}, std::pair{link, "second"}}) {
+    auto stream = target->CreateBinaryFile("");
+    ASSERT_TRUE(stream && stream->Write(text) && stream->Close());
+  }
+  EXPECT_EQ(latin->OpenAsTextFile()->ReadAll(), "second");
+  struct stat linkInfo {};
+  ASSERT_EQ(::lstat(link->NativePath().c_str(), &linkInfo), 0);
+  EXPECT_TRUE(S_ISLNK(linkInfo.st_mode));
   // A named pipe would block the reader until someone writes to it; a device may never end.
   const auto pipe = sub->Child("pipe");
   ASSERT_EQ(::mkfifo(pipe->NativePath().c_str(), 0600), 0);
