@@ -1,6 +1,7 @@
 #include "app/CommandLines.h"
 
 #include "platform/Shell.h"
+#include "platform/ShellWord.h"
 
 namespace CommandLines {
 
@@ -10,18 +11,6 @@ const char kSedDigits[] = " | sed 's/\\( *\\)\\([0-9]*\\)\\(.*\\)/\\2/'";
 const char kTrPrefix[] = "tr '\\r' '\\n' < ";
 const char kWcSedDigits[] = " | wc -l | sed 's/\\( *\\)\\([0-9]*\\)\\(.*\\)/\\2/'";
 }  // namespace
-
-std::string SingleQuoted(const std::string& text) {
-  std::string word = "'";
-  for (char c : text) {
-    if (c == '\'') {
-      word += "'\\''";
-    } else {
-      word += c;
-    }
-  }
-  return word + "'";
-}
 
 std::string PlainCount(const std::string& shellPath) {
   return kWcPrefix + shellPath + kSedDigits;
@@ -43,7 +32,7 @@ std::string Split(std::int64_t linesPerFile, const std::string& sourceShellPath,
 std::string Rename(const std::string& folderShellPath, const std::string& shortFilename,
                    const std::string& suffix) {
   return "for FILENAME in " + folderShellPath + "/*; do mv \"$FILENAME\" \"$FILENAME\"-" +
-         SingleQuoted(shortFilename + suffix) + "; done";
+         ShellWord(shortFilename + suffix) + "; done";
 }
 
 bool Failed(const Shell& shell) {

@@ -6,11 +6,8 @@
 class Shell;
 
 // The shell command lines of the split workflow. Paths arrive already quoted as shell words
-// (FolderItem::ShellPath); text taken from a file's name enters only through SingleQuoted.
+// (FolderItem::ShellPath); text taken from a file's name enters only as one ShellWord.
 namespace CommandLines {
-
-// text as one single-quoted shell word; each ' inside becomes '\''. Never fails.
-std::string SingleQuoted(const std::string& text);
 
 // Prints the number of line feeds in the file at shellPath (digits and a line end); prints
 // nothing when wc cannot read it.

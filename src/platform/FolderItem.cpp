@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/BinaryStream.h"
+#include "platform/ShellWord.h"
 #include "platform/TextInputStream.h"
 
 namespace {
@@ -44,15 +45,7 @@ std::string FolderItem::Name() const {
 }
 
 std::string FolderItem::ShellPath() const {
-  std::string word = "'";
-  for (const char c : m_path) {
-    if (c == '\'')
-      word += "'\\''";
-    else
-      word += c;
-  }
-  word += '\'';
-  return word;
+  return ShellWord(m_path);
 }
 
 bool FolderItem::Exists() const {

@@ -5,12 +5,12 @@
 #include <gtest/gtest.h>
 
 #include "app/split_test_support.h"
+#include "platform/ShellWord.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace splittest;
-using CommandLines::SingleQuoted;
 
 TEST(CommandLines, ExactTexts) {
   const std::string sed = " | sed 's/\\( *\\)\\([0-9]*\\)\\(.*\\)/\\2/'";
@@ -28,8 +28,8 @@ TEST(CommandLines, ExactTexts) {
        "for FILENAME in '/o/x_split'/*; do mv \"$FILENAME\" \"$FILENAME\"-'My-Data-2020.csv'; done"},
       {CommandLines::Rename("'/o/x_split'", "it's", ".txt"),
        "for FILENAME in '/o/x_split'/*; do mv \"$FILENAME\" \"$FILENAME\"-'it'\\''s.txt'; done"},
-      {SingleQuoted(""), "''"},
-      {SingleQuoted("''"), "''\\'''\\'''"},
+      {ShellWord(""), "''"},
+      {ShellWord("''"), "''\\'''\\'''"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.got, c.expected);
 }
@@ -40,7 +40,7 @@ TEST(CommandLines, SingleQuotedIsOneLiteralWord) {
   ASSERT_TRUE(dir.valid());
   const fs::path root = dir.path();
   for (const auto& name : HostileNames()) {
-    const ShellRun run = RunSh("printf '%s|' " + SingleQuoted(name), root);
+    const ShellRun run = RunSh("printf '%s|' " + ShellWord(name), root);
     EXPECT_EQ(run.out, name + "|") << name;
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
@@ -56,10 +56,9 @@ TEST(CommandLines, CarriageReturnPipeline) {
   WriteWhole(source, NumberedLines(7, "\r"));
   fs::create_directory(root / "run");
 
-  EXPECT_EQ(RunSh(CommandLines::PlainCount(SingleQuoted(source)), root).out, "0\n");
-  EXPECT_EQ(RunSh(CommandLines::CarriageReturnCount(SingleQuoted(source)), root).out, "7\n");
-  const ShellRun run =
-      RunSh(CommandLines::Split(3, SingleQuoted(source), SingleQuoted(root / "run"), true), root);
+  EXPECT_EQ(RunSh(CommandLines::PlainCount(ShellWord(source)), root).out, "0\n");
+  EXPECT_EQ(RunSh(CommandLines::CarriageReturnCount(ShellWord(source)), root).out, "7\n");
+  const ShellRun run = RunSh(CommandLines::Split(3, ShellWord(source), ShellWord(root / "run"), true), root);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(Entries(root / "run"), (std::vector<std::string>{"aaaa", "aaab", "aaac"}));
   EXPECT_EQ(ReadWhole(root / "run" / "aaaa"), "line 1\nline 2\nline 3\n");
@@ -80,12 +79,12 @@ TEST(CommandLines, FailuresShowOnStandardError) {
     bool statusHidesIt;
   } cases[] = {
       {"missing source, plain split",
-       CommandLines::Split(2, SingleQuoted(root / "missing.csv"), SingleQuoted(root / "run"), false), false},
+       CommandLines::Split(2, ShellWord(root / "missing.csv"), ShellWord(root / "run"), false), false},
       {"missing source, through tr",
-       CommandLines::Split(2, SingleQuoted(root / "missing.csv"), SingleQuoted(root / "run"), true), true},
+       CommandLines::Split(2, ShellWord(root / "missing.csv"), ShellWord(root / "run"), true), true},
       {"missing run folder",
-       CommandLines::Split(2, SingleQuoted(root / "five.csv"), SingleQuoted(root / "nowhere"), false), false},
-      {"rename of an empty folder", CommandLines::Rename(SingleQuoted(root / "run"), "x", ".csv"), false},
+       CommandLines::Split(2, ShellWord(root / "five.csv"), ShellWord(root / "nowhere"), false), false},
+      {"rename of an empty folder", CommandLines::Rename(ShellWord(root / "run"), "x", ".csv"), false},
   };
   for (const auto& c : cases) {
     const ShellRun run = RunSh(c.command, root);
