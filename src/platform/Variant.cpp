@@ -12,6 +12,8 @@ template <class... F>
 struct Overload : F... {
   using F::operator()...;
 };
+template <typename... F>
+Overload(F...) -> Overload<F...>;  // spelled out for compilers without aggregate deduction
 
 // A double that holds a whole number within the 64-bit range, as that integer.
 std::optional<std::int64_t> wholeValue(double value) {
