@@ -53,8 +53,10 @@ MenuItem::~MenuItem() {
 
 void MenuItem::SetValue(const std::string& text) {
   m_value = text;
-  m_action->setSeparator(text == "-");
-  m_action->setText(QString::fromStdString(text));
+  const bool separator = text == "-";
+  m_action->setSeparator(separator);
+  // A separator's "-" only marks it as one; as its text the style would draw it beside the line.
+  m_action->setText(separator ? QString() : QString::fromStdString(text));
   if (m_menu) m_menu->setTitle(QString::fromStdString(text));
 }
 
