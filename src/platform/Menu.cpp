@@ -192,13 +192,20 @@ void MenuBar::InstallIn(Window* window, QMenuBar* qbar) {
     } else {
       qbar->addAction(top->Action());
     }
-    // Shortcuts of items stay live in the window while their menu is hidden.
+  }
+  // Shortcuts of items stay live in the window while their menu is hidden.
+  AddShortcutsTo(window);
+  if (std::find(m_windows.begin(), m_windows.end(), window) == m_windows.end()) m_windows.push_back(window);
+}
+
+void MenuBar::AddShortcutsTo(QWidget* window) {
+  for (int i = 0; i < Count(); ++i) {
+    MenuItem* top = Item(i);
     for (int j = 0; j < top->Count(); ++j) {
       QAction* action = top->Item(j)->Action();
       if (!action->isSeparator()) window->addAction(action);
     }
   }
-  if (std::find(m_windows.begin(), m_windows.end(), window) == m_windows.end()) m_windows.push_back(window);
 }
 
 void MenuBar::Uninstall(Window* window) {

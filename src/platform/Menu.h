@@ -7,6 +7,7 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
 class Window;
 
 // One menu or menu item. A menu is an item with children; "-" as its text makes a separator.
@@ -85,6 +86,9 @@ class MenuBar : public MenuItem {
   // Fills qbar with this bar's top-level menus and adds the item actions to window, so their
   // shortcuts work even while a menu is hidden.
   void InstallIn(Window* window, QMenuBar* qbar);
+  // Adds the item actions to a window that shows no menu bar of its own, so the bar's key
+  // equivalents (Quit among them) work there too; a choice made there goes to the bar's windows.
+  void AddShortcutsTo(QWidget* window);
   void Uninstall(Window* window);
   // Offers the choice of item to the windows (the active one first); then to the item itself.
   void Dispatch(MenuItem& item);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/Application.h"
 #include "platform/BevelButton.h"
 #include "platform/GroupBox.h"
 #include "platform/ImageWell.h"
@@ -228,6 +229,16 @@ void Window::ApplyTabOrder(const ControlDesign* rows, std::size_t count) {
   };
   visit(nullptr);
   for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void Window::showEvent(QShowEvent* event) {
+  // A window without a menu bar of its own answers the application's key equivalents, as it
+  // would with the application's menu bar in front: Quit works from every window.
+  if (!m_menuBar) {
+    if (const Application* app = Application::Current(); app && app->GetMenuBar())
+      app->GetMenuBar()->AddShortcutsTo(this);
+  }
+  QMainWindow::showEvent(event);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

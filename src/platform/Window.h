@@ -54,6 +54,7 @@ class Window : public QMainWindow {
   virtual void Event_Close() {}
 
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* m_content;

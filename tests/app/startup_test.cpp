@@ -89,18 +89,28 @@ TEST_F(Startup, ClosingTheMainWindowWritesTheSettingsAndQuits) {
 }
 
 TEST_F(Startup, QuitShortcutAndAboutButtonStayReachableWithTheFileMenuHidden) {
-  Start();
-  Window1* window = Window1::Instance();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  window->BevelButton2()->click();
-  EXPECT_TRUE(HelpAbout::Instance()->isVisible());
-  HelpAbout::Instance()->Hide();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-  EXPECT_FALSE(App::Instance()->QuitRequested());
-  QTest::keyClick(window, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_TRUE(App::Instance()->QuitRequested());
+  // Ctrl+Q quits from every window, the about window too, which has no menu bar of its own.
+  for (const bool fromAbout : {false, true}) {
+    SCOPED_TRACE(fromAbout ? "about window" : "main window");
+    Start();
+    Window1* window = Window1::Instance();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->BevelButton2()->click();
+    HelpAbout* about = HelpAbout::Instance();
+    EXPECT_TRUE(about->isVisible());
+    Window* front = window;
+    if (fromAbout) {
+      front = about;
+    } else {
+      about->Hide();
+    }
+    front->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(front));
+    EXPECT_FALSE(App::Instance()->QuitRequested());
+    QTest::keyClick(front, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(App::Instance()->QuitRequested());
+  }
 }
 
 }  // namespace
