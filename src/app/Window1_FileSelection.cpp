@@ -31,7 +31,9 @@ void Window1::PushButton1_Action() {
   Shell counter;
   sourceFile = GetOpenFolderItem(FileTypes1::All());
   m_fileCounted = false;
-  if (!sourceFile || !sourceFile->IsReadable()) {
+  // Only a regular file has an end: wc would wait for ever on a named pipe or a device, with the
+  // window frozen until killed.
+  if (!sourceFile || !sourceFile->IsReadable() || !sourceFile->IsRegularFile()) {
     step1text()->setText(QStringLiteral("File not selected or not readable. Please select a file to split."));
     GroupBox1()->setEnabled(false);
     ChooseOutputBtn()->setEnabled(false);

@@ -62,6 +62,11 @@ bool FolderItem::IsFolder() const {
   return ::stat(m_path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool FolderItem::IsRegularFile() const {
+  struct stat info {};
+  return ::stat(m_path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::shared_ptr<FolderItem> FolderItem::Child(const std::string& name) const {
   if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
       name.find('\0') != std::string::npos)

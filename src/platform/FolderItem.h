@@ -28,6 +28,9 @@ class FolderItem : public Object {
   bool IsReadable() const;
   // True only for an existing folder.
   bool IsFolder() const;
+  // True only for an existing regular file, or a link to one; false for a folder, a named pipe,
+  // a device or a socket.
+  bool IsRegularFile() const;
 
   // The child of this folder called name, whether or not it exists; nullptr when name cannot
   // be a single path component (empty, ".", "..", or holding a '/' or a NUL byte).

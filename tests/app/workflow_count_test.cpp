@@ -1,5 +1,7 @@
 // Step 1 through the real window: the open dialog, the counts by wc (and tr), and what the window
 // shows and enables afterwards.
+#include <sys/stat.h>
+
 #include "app/FileTypes1.h"
 #include "app/workflow_fixture.h"
 
@@ -55,12 +57,18 @@ TEST_F(WorkflowTest, CountsAndPreparesSteps2And3) {
   EXPECT_EQ(OpenFileDialogSeam::lastFilter(), FileTypes1::All());
   // Nothing but the chosen files was created next to them.
   EXPECT_EQ(Entries(root()).size(), std::size(cases));
+  // A link to a regular file is counted as that file.
+  fs::create_symlink(root() / "odd.txt", root() / "link to odd");
+  SelectFile(root() / "link to odd");
+  EXPECT_EQ(w->sourceFileLineCount, 999);
+  EXPECT_TRUE(w->GroupBox1()->isEnabled());
 }
 
 TEST_F(WorkflowTest, ZeroLinesAndRefusals) {
   SelectNewFile("good.csv", NumberedLines(20));
   const bool splitEnabled = w->PushButton3()->isEnabled();
   fs::create_directory(root() / "a folder.csv");
+  ASSERT_EQ(::mkfifo((root() / "pipe.csv").c_str(), 0600), 0);
   const struct {
     const char* what;
     std::string name, bytes;  // empty name: the dialog is cancelled
@@ -71,7 +79,10 @@ TEST_F(WorkflowTest, ZeroLinesAndRefusals) {
       {"one unended line", "unended.txt", "no line end", true, "The file is *unended.txt* "},
       {"cancel", "", "", false, kRefusal},
       {"missing file", "gone.csv", "", false, kRefusal},
-      {"a folder", "a folder.csv", "", true, "The file is *a folder.csv* "},
+      // Only a regular file is counted: wc would wait for ever on a pipe or a device.
+      {"a folder", "a folder.csv", "", false, kRefusal},
+      {"a named pipe", "pipe.csv", "", false, kRefusal},
+      {"a device", "/dev/zero", "", false, kRefusal},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -81,12 +92,10 @@ TEST_F(WorkflowTest, ZeroLinesAndRefusals) {
     boxes.clear();
     if (c.name.empty()) {
       SelectFile({});
-    } else if (c.name == "gone.csv") {
-      SelectFile(root() / c.name);
-    } else if (fs::is_directory(root() / c.name)) {
-      SelectFile(root() / c.name);
-    } else {
+    } else if (c.messageBox) {
       SelectNewFile(c.name, c.bytes);
+    } else {
+      SelectFile(root() / c.name);  // an absolute name stands for itself
     }
     EXPECT_EQ(w->step1text()->text().toStdString(), c.label);
     EXPECT_EQ(boxes, c.messageBox ? std::vector<std::string>{kZeroLines} : std::vector<std::string>{});
