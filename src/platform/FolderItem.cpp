@@ -50,11 +50,11 @@ std::string FolderItem::ShellPath() const {
 
 bool FolderItem::Exists() const {
   struct stat info {};
-  return ::stat(m_path.c_str(), &info) == 0;
+  return ::lstat(m_path.c_str(), &info) == 0;
 }
 
 bool FolderItem::IsReadable() const {
-  return Exists() && ::access(m_path.c_str(), R_OK) == 0;
+  return ::access(m_path.c_str(), R_OK) == 0;
 }
 
 bool FolderItem::IsFolder() const {

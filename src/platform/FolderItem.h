@@ -22,7 +22,8 @@ class FolderItem : public Object {
   // The absolute path as one POSIX-shell word in single quotes, every character literal.
   std::string ShellPath() const;
 
-  // False when the item does not exist or cannot be examined.
+  // True when an item of this name is there: a symbolic link counts as an item of its own,
+  // even when it leads nowhere. False when there is none or it cannot be examined.
   bool Exists() const;
   // True only for an existing item that this process may read.
   bool IsReadable() const;

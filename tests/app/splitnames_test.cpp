@@ -74,6 +74,9 @@ TEST(SplitNames, ChooseRunFolderTakesFirstFreeName) {
   std::filesystem::remove(root / "notes_split-0001");
   EXPECT_EQ(ChooseRunFolder(out, "notes")->Name(), "notes_split-0001");
   EXPECT_EQ(ChooseRunFolder(out, "notes")->NativePath(), (root / "notes_split-0001").string());
+  // A link takes its name too, even one that leads nowhere: creating a folder there would fail.
+  std::filesystem::create_symlink(root / "nowhere", root / "notes_split-0001");
+  EXPECT_EQ(ChooseRunFolder(out, "notes")->Name(), "notes_split-0004");
 }
 
 TEST(SplitNames, PiecesPerRun) {
