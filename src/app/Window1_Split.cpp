@@ -1,6 +1,7 @@
 // Step 4: split the file into a new run folder, then rename the pieces after the file. The two
 // commands run asynchronously on mshell, chained by its Completed event; a run that fails says so
 // in result_text instead of the success text.
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -69,9 +70,10 @@ void Window1::PushButton3_Action() {
   if (!new_folder || !new_folder->CreateAsFolder()) {
     // No folder, no command: split would otherwise write its pieces nowhere or somewhere else.
     const std::string folderName = new_folder ? new_folder->Name() : RunFolderName(shortFilename, 0);
+    const std::string reason = new_folder ? std::strerror(new_folder->LastErrorCode()) : "Invalid name";
     FinishRun(QStringLiteral("Nothing was split: the folder ") + Text(folderName) +
-              QStringLiteral(" could not be created in the folder you selected. Does that folder still "
-                             "exist, and may you write in it?"));
+              QStringLiteral(" could not be created in the folder you selected: ") + Text(reason) +
+              QStringLiteral("."));
     return;
   }
   mshell->ExecuteMode = 1;

@@ -80,8 +80,9 @@ std::shared_ptr<FolderItem> FolderItem::Parent() const {
   return std::make_shared<FolderItem>(slash == 0 ? std::string("/") : m_path.substr(0, slash));
 }
 
-bool FolderItem::CreateAsFolder() const {
-  return ::mkdir(m_path.c_str(), 0777) == 0;
+bool FolderItem::CreateAsFolder() {
+  m_lastErrorCode = ::mkdir(m_path.c_str(), 0777) == 0 ? 0 : errno;
+  return m_lastErrorCode == 0;
 }
 
 std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& /*type*/) const {

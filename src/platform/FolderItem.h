@@ -39,8 +39,11 @@ class FolderItem : public Object {
   // The folder that holds this item; nullptr for the root.
   std::shared_ptr<FolderItem> Parent() const;
 
-  // Creates this item as a folder; false when it could not be created (it may exist already).
-  bool CreateAsFolder() const;
+  // Creates this item as a folder; false when it could not be created (it may exist already),
+  // and LastErrorCode then tells why.
+  bool CreateAsFolder();
+  // The system's error number (errno) of the last CreateAsFolder that failed; 0 after success.
+  int LastErrorCode() const { return m_lastErrorCode; }
   // A stream that replaces the file's content when it is closed; nullptr when the file cannot
   // be created. The type is accepted for compatibility and ignored.
   std::unique_ptr<BinaryStream> CreateBinaryFile(const std::string& type) const;
@@ -55,4 +58,5 @@ class FolderItem : public Object {
 
  private:
   std::string m_path;
+  int m_lastErrorCode = 0;
 };

@@ -219,7 +219,8 @@ TEST_F(SplitTest, FailuresAreReportedAsFailures) {
     kSourceEmptied,
     kOutputRemoved,
     kOutputIsFile,
-    kNameTooLong
+    kNameTooLong,
+    kFolderNameTooLong
   };
   const std::string longStem(248, 'n');
   const struct {
@@ -235,10 +236,19 @@ TEST_F(SplitTest, FailuresAreReportedAsFailures) {
        "The split failed, so the gone-cr_split folder in the folder you selected is incomplete: ", true},
       {"source emptied", kSourceEmptied, "emptied.csv", NumberedLines(4),
        "The split wrote no sub-files: the emptied_split folder in the folder you selected is empty.", true},
+      // The system's own reason why the run folder could not be made.
       {"output folder removed", kOutputRemoved, "a.csv", NumberedLines(4),
-       "Nothing was split: the folder a_split could not be created in the folder you selected.", false},
+       "Nothing was split: the folder a_split could not be created in the folder you selected: No such "
+       "file or directory.",
+       false},
       {"output folder is a file", kOutputIsFile, "b.csv", NumberedLines(4),
-       "Nothing was split: the folder b_split could not be created in the folder you selected.", false},
+       "Nothing was split: the folder b_split could not be created in the folder you selected: Not a "
+       "directory.",
+       false},
+      {"run folder name too long", kFolderNameTooLong, std::string(250, 'f') + ".csv", NumberedLines(4),
+       "Nothing was split: the folder " + std::string(250, 'f') +
+           "_split could not be created in the folder you selected: File name too long.",
+       false},
       {"sub-file names too long", kNameTooLong, longStem + ".csv", NumberedLines(4),
        "The file was split, but renaming the sub-files failed; check the " + longStem +
            "_split folder in the folder you selected: ",
@@ -268,6 +278,7 @@ TEST_F(SplitTest, FailuresAreReportedAsFailures) {
         WriteWhole(out, "not a folder");
         break;
       case kNameTooLong:
+      case kFolderNameTooLong:
         break;
     }
     const std::string text = SplitAndWait();
@@ -275,7 +286,8 @@ TEST_F(SplitTest, FailuresAreReportedAsFailures) {
     EXPECT_EQ(text.find("successfully"), std::string::npos) << text;
     EXPECT_FALSE(WheelShown());
     if (!c.runFolderMade) {
-      EXPECT_FALSE(fs::exists(out / (DeriveSplitName(c.name).shortFilename + "_split")));
+      std::error_code error;  // a name too long is an error, not an absence, to fs::exists
+      EXPECT_FALSE(fs::exists(out / (DeriveSplitName(c.name).shortFilename + "_split"), error));
     }
     EXPECT_TRUE(NoHandlerLeft());
   }
