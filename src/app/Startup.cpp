@@ -34,6 +34,9 @@ int _Main() {
 
 void _EarlyStartup() {
   // High-resolution displays: Qt 6 scales by itself.
+  // Untitled windows (the message boxes) take the application's name. It is set as the name, not
+  // as the display name, which Qt would append to every window title the window manager gets.
+  QCoreApplication::setApplicationName(QStringLiteral("Shardwick SE"));
   _InitFileTypes();
   _NewAppInstance();
   _ApplicationAddMenuHandlers();

@@ -4,7 +4,6 @@
 
 int main(int argc, char** argv) {
   GuiApplication application(argc, argv);
-  GuiApplication::setApplicationDisplayName(QStringLiteral("Shardwick SE"));
   GuiApplication::setQuitOnLastWindowClosed(false);  // closing the main window quits by itself
   QuitOnTerminationSignals();
   return Startup::_Main();
