@@ -1,6 +1,9 @@
 #include "settings/XMLDictionary.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "platform/Base64.h"
@@ -55,11 +58,48 @@ XmlNode textElement(XmlDocument& doc, const char* name, const std::string& text)
   return element;
 }
 
-// Val's result truncated toward zero to 32 bits; anything outside (and NaN) gives the minimum.
-std::int32_t integerContents(const std::string& contents) {
-  const double value = Val(contents);
-  if (value > -2147483649.0 && value < 2147483648.0) return static_cast<std::int32_t>(value);
-  return INT32_MIN;
+// The leading number of contents in the forms Val reads (blanks and tabs, a sign, digits, a point,
+// an exponent), truncated toward zero. Worked out on the digits, not through a double, so that
+// every 64-bit integer text reads back exactly. 0 when contents does not begin with a number;
+// raises XmlException when the value lies outside 64 bits, as the next save would change it.
+std::int64_t integerContents(const std::string& contents) {
+  const auto isDigit = [&](std::size_t i) {
+    return i < contents.size() && contents[i] >= '0' && contents[i] <= '9';
+  };
+  std::size_t at = 0;
+  while (at < contents.size() && (contents[at] == ' ' || contents[at] == '\t')) ++at;
+  bool negative = false;
+  if (at < contents.size() && (contents[at] == '+' || contents[at] == '-')) negative = contents[at++] == '-';
+  std::string digits;  // those before and after the point, without it
+  while (isDigit(at)) digits += contents[at++];
+  auto wholeDigits = static_cast<std::int64_t>(digits.size());
+  if (at < contents.size() && contents[at] == '.')
+    while (isDigit(++at)) digits += contents[at];
+  if (digits.empty()) return 0;
+  // An exponent counts only when a digit follows its sign, as for Val.
+  if (at < contents.size() && (contents[at] == 'e' || contents[at] == 'E')) {
+    std::size_t e = at + 1;
+    const bool down = e < contents.size() && contents[e] == '-';
+    if (e < contents.size() && (contents[e] == '+' || contents[e] == '-')) ++e;
+    std::int64_t exponent = 0;
+    // Capped: a shift this large already gives 0 or a value beyond 64 bits.
+    for (; isDigit(e); ++e)
+      exponent = std::min<std::int64_t>(exponent * 10 + (contents[e] - '0'), 1000000000);
+    wholeDigits += down ? -exponent : exponent;
+  }
+  const std::size_t first = digits.find_first_not_of('0');
+  if (first == std::string::npos) return 0;
+  wholeDigits -= static_cast<std::int64_t>(first);
+  if (wholeDigits <= 0) return 0;
+  // Nineteen digits hold every 64-bit magnitude; twenty or more lie beyond it.
+  if (wholeDigits > 19) throw XmlException("Integer beyond 64 bits: " + contents);
+  std::string whole = digits.substr(first, static_cast<std::size_t>(wholeDigits));
+  whole.resize(static_cast<std::size_t>(wholeDigits), '0');
+  std::uint64_t magnitude = 0;
+  std::from_chars(whole.data(), whole.data() + whole.size(), magnitude);
+  const std::uint64_t limit = static_cast<std::uint64_t>(INT64_MAX) + (negative ? 1 : 0);
+  if (magnitude > limit) throw XmlException("Integer beyond 64 bits: " + contents);
+  return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
 double realContents(const std::string& contents) {
@@ -287,7 +327,7 @@ void ParseXML(const XmlNode& node, const Variant& storage, int depth) {
     if (name == "null") {
       // value stays Nil
     } else if (name == "integer") {
-      value = Variant(static_cast<int>(integerContents(NodeContents(child))));
+      value = Variant(integerContents(NodeContents(child)));
     } else if (name == "real") {
       value = Variant(realContents(NodeContents(child)));
     } else if (name == "date") {

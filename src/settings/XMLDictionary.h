@@ -21,8 +21,8 @@ std::string ExportXMLString(const std::shared_ptr<Dictionary>& dict, bool plist)
 bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file, bool plist);
 
 // The three readers merge the document's entries into dict. False when the file cannot be read,
-// the text is not well-formed XML, the root or version is refused, or the nesting is deeper
-// than kMaxDepth (entries read before that point stay).
+// the text is not well-formed XML, the root or version is refused, an integer lies outside 64
+// bits, or the nesting is deeper than kMaxDepth (entries read before that point stay).
 bool LoadXML(const std::shared_ptr<Dictionary>& dict, const std::string& xml);
 bool LoadXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file);
 bool LoadXML(const std::shared_ptr<Dictionary>& dict, XmlDocument doc);

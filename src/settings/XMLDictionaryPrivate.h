@@ -32,7 +32,8 @@ void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int6
 // NilObjectException for a node without a parent.
 void IndentNode(XmlNode node, std::int64_t depth, bool closing);
 
-// Reads node's children into storage; raises XmlException past kMaxDepth.
+// Reads node's children into storage; raises XmlException past kMaxDepth and for an integer
+// outside 64 bits.
 void ParseXML(const XmlNode& node, const Variant& storage, int depth);
 // The text between node's tags: texts as they are, child elements as their markup.
 std::string NodeContents(const XmlNode& node);
