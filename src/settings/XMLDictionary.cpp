@@ -169,6 +169,8 @@ void ParseStorage(const Variant& storage, XmlNode node, bool plist) {
 }
 
 void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth, bool plist) {
+  // The reader refuses a container this deep, even an empty one: such a file must not be written.
+  if (depth > kMaxDepth) throw XmlException("Containers nested too deeply");
   // A container is written in full only where it first occurs; this also ends cycles.
   if (!seen.insert(storage).second) return;
 
@@ -284,7 +286,12 @@ bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<Fold
   requireDictionary(dict);
   if (!file) throw NilObjectException("SaveXML: no file");
   // Built first, so a failure here leaves the file untouched.
-  const std::string text = ExportXMLString(dict, plist);
+  std::string text;
+  try {
+    text = ExportXMLString(dict, plist);
+  } catch (const XmlException&) {
+    return false;
+  }
   std::unique_ptr<BinaryStream> stream = file->CreateBinaryFile("");
   if (!stream) return false;
   if (!stream->Write(text)) return false;

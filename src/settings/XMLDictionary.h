@@ -12,12 +12,13 @@
 // first and raises NilObjectException when it (or the file or document) is none.
 namespace XMLDictionary {
 
-// The document tree of dict; raises NilObjectException for no dictionary.
+// The document tree of dict; raises NilObjectException for no dictionary and XmlException when
+// containers nest deeper than kMaxDepth.
 XmlDocument ExportXML(const std::shared_ptr<Dictionary>& dict, bool plist);
-// The document text with its DOCTYPE line; raises NilObjectException for no dictionary.
+// The document text with its DOCTYPE line; raises as ExportXML does.
 std::string ExportXMLString(const std::shared_ptr<Dictionary>& dict, bool plist);
-// Writes the document to file atomically; false when the text did not fully reach the disk
-// (the file is then as it was before).
+// Writes the document to file atomically; false when containers nest deeper than kMaxDepth or
+// the text did not fully reach the disk (the file is then as it was before).
 bool SaveXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file, bool plist);
 
 // The three readers merge the document's entries into dict. False when the file cannot be read,
@@ -27,7 +28,9 @@ bool LoadXML(const std::shared_ptr<Dictionary>& dict, const std::string& xml);
 bool LoadXML(const std::shared_ptr<Dictionary>& dict, const std::shared_ptr<FolderItem>& file);
 bool LoadXML(const std::shared_ptr<Dictionary>& dict, XmlDocument doc);
 
-// Containers nested deeper than this make a load fail instead of exhausting the stack.
+// The deepest nesting of containers (the top dictionary counts 1) that is written and read; a
+// deeper one makes a save or a load fail, so every file written reads back and no walk
+// exhausts the stack.
 inline constexpr int kMaxDepth = 256;
 
 // The DOCTYPE lines of the two kinds.

@@ -26,6 +26,7 @@ void StoreValue(const Variant& key, const Variant& value, const Variant& storage
 using SeenSet = std::unordered_set<Variant, VariantHash>;
 
 // Writes storage's entries into node; a container met before in this document stays empty.
+// Raises XmlException past kMaxDepth.
 void ParseStorage(const Variant& storage, XmlNode node, bool plist);
 void ParseStorage(const Variant& storage, XmlNode node, SeenSet& seen, std::int64_t depth, bool plist);
 // Puts a line end and depth TABs before node and, when closing, before its end tag; raises

@@ -206,6 +206,45 @@ TEST(Writer, SaveXMLFailureLeavesOldFileIntact) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"settings.xml"});
 }
 
+// levels containers under the top dictionary, dictionaries and arrays in turn, text at the bottom.
+std::shared_ptr<Dictionary> nestedBelowTop(int levels) {
+  Variant inner("bottom");
+  for (int i = levels; i > 0; --i) {
+    if (i % 2 == 1) {
+      inner = Variant(dictOf({{"in", inner}}));
+    } else {
+      auto list = std::make_shared<Collection>();
+      list->Add(inner);
+      inner = Variant(list);
+    }
+  }
+  return dictOf({{"in", inner}});
+}
+
+TEST(Writer, SavesNoNestingTheReaderRefuses) {
+  QTemporaryDir dir;
+  auto file = std::make_shared<FolderItem>(dir.path().toStdString() + "/settings.xml");
+  const auto fileText = [&] {
+    QFile written(QString::fromStdString(file->NativePath()));
+    return written.open(QIODevice::ReadOnly) ? written.readAll().toStdString() : std::string();
+  };
+  for (const bool plist : {false, true}) {
+    // The top dictionary is the first level.
+    ASSERT_TRUE(XMLDictionary::SaveXML(nestedBelowTop(XMLDictionary::kMaxDepth - 1), file, plist));
+    auto back = std::make_shared<Dictionary>();
+    ASSERT_TRUE(XMLDictionary::LoadXML(back, file)) << plist;
+    int levels = 0;
+    Variant v = back->Value("in");
+    for (; v.IsObject(); ++levels) v = StorageValue(v, 0);
+    EXPECT_EQ(levels, XMLDictionary::kMaxDepth - 1);
+    EXPECT_EQ(v, Variant("bottom"));
+
+    const std::string saved = fileText();
+    EXPECT_FALSE(XMLDictionary::SaveXML(nestedBelowTop(XMLDictionary::kMaxDepth), file, plist)) << plist;
+    EXPECT_TRUE(fileText() == saved) << "the old file was changed";
+  }
+}
+
 TEST(Storage, AccessByKind) {
   auto dict = dictOf({{"a", Variant(1)}, {"b", Variant(2)}});
   auto list = std::make_shared<Collection>();
