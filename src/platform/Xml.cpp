@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstring>
 #include <pugixml.hpp>
+#include <string>
+#include <utility>
 
 #include "platform/Exceptions.h"
 
@@ -155,16 +157,39 @@ bool isAllowedCodePoint(unsigned long code) {
          code != 0xFFFF;
 }
 
-// text[at] is '&': true when a predefined entity or a character reference follows.
-bool isKnownReference(const std::string& text, std::size_t at) {
-  const std::size_t end = text.find(';', at);
-  if (end == std::string::npos || end - at > 12) return false;
-  const std::string name = text.substr(at + 1, end - at - 1);
-  if (name == "lt" || name == "gt" || name == "amp" || name == "apos" || name == "quot") return true;
-  if (name.size() < 2 || name[0] != '#') return false;
+// Appends code, an allowed code point, as UTF-8.
+void appendUtf8(std::string& out, unsigned long code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+    return;
+  }
+  const int continuation = code < 0x800 ? 1 : code < 0x10000 ? 2 : 3;
+  static constexpr unsigned char kLead[] = {0, 0xC0, 0xE0, 0xF0};
+  out += static_cast<char>(kLead[continuation] | (code >> (6 * continuation)));
+  for (int shift = 6 * (continuation - 1); shift >= 0; shift -= 6)
+    out += static_cast<char>(0x80 | ((code >> shift) & 0x3F));
+}
+
+// at points to '&': appends the text of the predefined entity or character reference that starts
+// there to out and returns its length; 0 (and nothing appended) when neither starts there.
+std::size_t appendReference(const char* at, std::string& out) {
+  const char* end = at + 1;
+  while (*end != '\0' && *end != ';' && end - at < 12) ++end;
+  if (*end != ';') return 0;
+  const std::string name(at + 1, end);
+  const auto length = static_cast<std::size_t>(end - at) + 1;
+  static constexpr std::pair<const char*, char> kPredefined[] = {
+      {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"apos", '\''}, {"quot", '"'}};
+  for (const auto& [entity, character] : kPredefined) {
+    if (name == entity) {
+      out += character;
+      return length;
+    }
+  }
+  if (name.size() < 2 || name[0] != '#') return 0;
   const bool hex = name[1] == 'x';
   const std::string digits = name.substr(hex ? 2 : 1);
-  if (digits.empty()) return false;
+  if (digits.empty()) return 0;
   unsigned long code = 0;
   for (const char c : digits) {
     int d;
@@ -175,44 +200,57 @@ bool isKnownReference(const std::string& text, std::size_t at) {
     else if (hex && c >= 'A' && c <= 'F')
       d = c - 'A' + 10;
     else
-      return false;
+      return 0;
     code = code * (hex ? 16 : 10) + static_cast<unsigned long>(d);
-    if (code > 0x10FFFF) return false;
+    if (code > 0x10FFFF) return 0;
   }
-  return isAllowedCodePoint(code);
+  if (!isAllowedCodePoint(code)) return 0;
+  appendUtf8(out, code);
+  return length;
 }
 
-// The parser leaves an unknown entity reference as literal text and would accept a bare '&';
-// neither is well-formed, and no entity but the predefined ones may be expanded, so both are
-// refused before parsing. Comments, CDATA sections, processing instructions and the DOCTYPE
-// (whose internal subset may declare entities that are never used) are passed over.
-void refuseUnknownReferences(const std::string& text) {
-  std::size_t at = 0;
-  auto skipPast = [&](const char* terminator) {
-    const std::size_t end = text.find(terminator, at);
-    at = end == std::string::npos ? text.size() : end + std::strlen(terminator);
-  };
-  while ((at = text.find_first_of("<&", at)) != std::string::npos) {
-    if (text[at] == '&') {
-      if (!isKnownReference(text, at)) throw XmlException("Reference to an undeclared or unsupported entity");
-      ++at;
-    } else if (text.compare(at, 4, "<!--") == 0) {
-      skipPast("-->");
-    } else if (text.compare(at, 9, "<![CDATA[") == 0) {
-      skipPast("]]>");
-    } else if (text.compare(at, 2, "<?") == 0) {
-      skipPast("?>");
-    } else if (text.compare(at, 9, "<!DOCTYPE") == 0) {
-      const std::size_t close = text.find('>', at);
-      const std::size_t subset = text.find('[', at);
-      if (subset != std::string::npos && subset < close) {
-        at = subset;
-        skipPast("]");
-      }
-      skipPast(">");
-    } else {
-      ++at;
+// Replaces the references in a text or attribute value by their text; raises XmlException for a
+// bare '&' or a reference to any other entity.
+template <class Holder>
+void expandReferences(Holder holder, std::string& expanded) {
+  const char* text = holder.value();
+  const char* amp = std::strchr(text, '&');
+  if (amp == nullptr) return;
+  expanded.assign(text, amp);
+  for (const char* p = amp; *p != '\0';) {
+    if (*p != '&') {
+      expanded += *p++;
+      continue;
     }
+    const std::size_t length = appendReference(p, expanded);
+    if (length == 0) throw XmlException("Reference to an undeclared or unsupported entity");
+    p += length;
+  }
+  if (!holder.set_value(expanded.c_str())) throw XmlException("Out of memory expanding a reference");
+}
+
+// The parser is left to expand no reference: it would look for them before converting the text
+// to UTF-8 (missing them in UTF-16), would leave an unknown entity reference as literal text and
+// accept a bare '&'. So every text and attribute value below root is expanded here, in UTF-8
+// whatever the document's encoding; nothing but the predefined entities and character
+// references may be. Comments, CDATA sections, processing instructions and the DOCTYPE (whose
+// internal subset may declare entities that are never used) hold no references. Walked without
+// recursion, so depth costs no stack.
+void expandReferencesBelow(pugi::xml_node root) {
+  std::string expanded;
+  pugi::xml_node node = root.first_child();
+  while (node) {
+    if (node.type() == pugi::node_pcdata) {
+      expandReferences(node, expanded);
+    } else if (node.type() == pugi::node_element) {
+      for (pugi::xml_attribute attribute : node.attributes()) expandReferences(attribute, expanded);
+    }
+    if (const pugi::xml_node child = node.first_child()) {
+      node = child;
+      continue;
+    }
+    while (node != root && !node.next_sibling()) node = node.parent();
+    node = node == root ? pugi::xml_node() : node.next_sibling();
   }
 }
 
@@ -371,10 +409,9 @@ void XmlDocument::SetPreserveWhitespace(bool preserve) {
 }
 
 void XmlDocument::LoadXml(const std::string& text) {
-  refuseUnknownReferences(text);
-  // Parsed as a fragment so that text beside the root is kept and can be refused below.
-  unsigned options = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_eol | pugi::parse_wconv_attribute |
-                     pugi::parse_fragment;
+  // Parsed as a fragment so that text beside the root is kept and can be refused below; the
+  // references are expanded below too, once the text is UTF-8.
+  unsigned options = pugi::parse_cdata | pugi::parse_eol | pugi::parse_wconv_attribute | pugi::parse_fragment;
   if (m_doc->preserveWhitespace) options |= pugi::parse_ws_pcdata;
   m_doc->staging = pugi::xml_node();
   // The encoding comes from the byte-order mark or the declaration (UTF-8 when neither names
@@ -384,6 +421,12 @@ void XmlDocument::LoadXml(const std::string& text) {
   if (!result) {
     m_doc->doc.reset();
     throw XmlException(std::string(result.description()) + " at offset " + std::to_string(result.offset));
+  }
+  try {
+    expandReferencesBelow(m_doc->doc);
+  } catch (const XmlException&) {
+    m_doc->doc.reset();
+    throw;
   }
   if (const char* fault = contentOutsideTheRoot(m_doc->doc)) {
     m_doc->doc.reset();

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 #include "platform/Exceptions.h"
 
 namespace {
@@ -93,18 +96,50 @@ TEST(Xml, ParsingRefusesWhatIsNotWellFormedOrExpandsEntities) {
   }
 }
 
+// Each character of latin1 as one code unit of width bytes, in either byte order.
+std::string wide(const std::string& latin1, int width, bool bigEndian) {
+  std::string out;
+  for (const char c : latin1) {
+    std::string unit(static_cast<std::size_t>(width), '\0');
+    unit[bigEndian ? unit.size() - 1 : 0] = c;
+    out += unit;
+  }
+  return out;
+}
+
 TEST(Xml, TextInOtherEncodingsIsReadAsUtf8) {
-  std::string utf16 = "\xFF\xFE";
-  for (const char c : std::string("<a>caf\xE9</a>")) utf16 += {c, '\0'};
-  const std::string documents[] = {
-      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9</a>",
-      utf16,
-      "\xEF\xBB\xBF<a>caf\xC3\xA9</a>",
+  const std::string refs = "<a>Tom &amp; Jerry, caf&#xE9;&#233;</a>";
+  const std::string refsRead = "Tom & Jerry, caf\xC3\xA9\xC3\xA9";
+  const std::string undeclared = "<a>Tom &and; Jerry</a>";
+  const std::string bare = "<a>Tom & Jerry</a>";
+  struct Row {
+    std::string text;
+    std::optional<std::string> read;  // nothing: refused
   };
-  for (const std::string& text : documents) {
+  const Row rows[] = {
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><a>caf\xE9</a>", "caf\xC3\xA9"},
+      {"\xFF\xFE" + wide("<a>caf\xE9</a>", 2, false), "caf\xC3\xA9"},
+      {"\xEF\xBB\xBF<a>caf\xC3\xA9</a>", "caf\xC3\xA9"},
+      // References are read in the document's encoding, and refused there as in UTF-8.
+      {"\xFF\xFE" + wide(refs, 2, false), refsRead},
+      {"\xFE\xFF" + wide(refs, 2, true), refsRead},
+      {wide(refs, 2, true), refsRead},
+      {wide(refs, 2, false), refsRead},
+      {std::string("\xFF\xFE\0\0", 4) + wide(refs, 4, false), refsRead},
+      {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>" + refs, refsRead},
+      {"\xFF\xFE" + wide(undeclared, 2, false), std::nullopt},
+      {wide(undeclared, 2, true), std::nullopt},
+      {"\xFF\xFE" + wide(bare, 2, false), std::nullopt},
+      {std::string("\xFF\xFE\0\0", 4) + wide(undeclared, 4, false), std::nullopt},
+  };
+  for (const Row& row : rows) {
     XmlDocument doc;
-    doc.LoadXml(text);
-    EXPECT_EQ(doc.DocumentElement().FirstChild().Value(), "caf\xC3\xA9") << text;
+    if (!row.read) {
+      EXPECT_THROW(doc.LoadXml(row.text), XmlException) << row.text;
+      continue;
+    }
+    doc.LoadXml(row.text);
+    EXPECT_EQ(doc.DocumentElement().FirstChild().Value(), *row.read) << row.text;
   }
 }
 
