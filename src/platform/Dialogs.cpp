@@ -10,6 +10,7 @@
 #include "platform/OpenFileDialog.h"
 #include "platform/SelectFolderDialog.h"
 #include "platform/ShowURL.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -63,6 +64,7 @@ std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& filter) {
     state.answers.pop_front();
     return answer;
   }
+  if (TerminationRequested()) return nullptr;  // nobody is left to answer
   QStringList filters;
   for (const std::string& f : FileTypeRegistry::DialogFilters(filter)) filters << QString::fromStdString(f);
   const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
@@ -95,6 +97,7 @@ std::shared_ptr<FolderItem> SelectFolderDialog::ShowModal() {
     state.answers.pop_front();
     return answer;
   }
+  if (TerminationRequested()) return nullptr;  // nobody is left to answer
   QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(Title.empty() ? PromptText : Title),
                      qpath(InitialDirectory));
   dialog.setFileMode(QFileDialog::Directory);

@@ -1,4 +1,5 @@
 #pragma once
 
-// Sends every MsgBox to a real modal Qt message box; needs a QApplication.
+// Sends every MsgBox to a real modal Qt message box; needs a QApplication. Once a termination
+// signal has arrived, the text goes to standard error instead.
 void InstallModalMessageBox();

@@ -6,7 +6,8 @@
 #include "platform/FolderItem.h"
 
 // Shows the modal open-file dialog limited to the registered file types named in filter
-// (names separated by ";"); nullptr when the user cancels.
+// (names separated by ";"); nullptr when the user cancels, and without showing anything once a
+// termination signal has arrived.
 std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& filter);
 
 // Lets tests answer the open-file dialog and see what it was asked.

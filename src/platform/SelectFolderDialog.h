@@ -11,7 +11,8 @@ class SelectFolderDialog {
  public:
   std::string ActionButtonCaption, Title, PromptText;
   std::shared_ptr<FolderItem> InitialDirectory;
-  // The chosen folder; nullptr when the user cancels.
+  // The chosen folder; nullptr when the user cancels, and without showing anything once a
+  // termination signal has arrived.
   std::shared_ptr<FolderItem> ShowModal();
 };
 

@@ -9,7 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/TerminationSignals.h"
+
 namespace {
+
+// How long a synchronous wait goes before it looks for a termination request.
+constexpr int kWaitSliceMs = 100;
 
 // The child's side of a start: a process group of its own, so that ending the group ends all the
 // command started, then /bin/sh with the command's exact bytes. QProcess hands arguments over as
@@ -56,7 +61,13 @@ class Shell::Private {
     QProcess process;
     start(process, command);
     const bool started = process.waitForStarted(-1);
-    if (started) process.waitForFinished(-1);
+    // Waited for in slices: on a termination request the command is ended, not waited for.
+    while (started && !process.waitForFinished(kWaitSliceMs) && process.state() != QProcess::NotRunning) {
+      if (TerminationRequested()) {
+        endGroup(process, process.processId());
+        break;
+      }
+    }
     collect(process, started);
   }
 
@@ -100,10 +111,15 @@ class Shell::Private {
     QProcess* process = running;
     running = nullptr;
     process->disconnect();
-    if (groupId > 0) ::kill(-pid_t(groupId), SIGKILL);
-    process->kill();
-    process->waitForFinished(5000);
+    endGroup(*process, groupId);
     delete process;
+  }
+
+  // Kills the process group of group (the shell's own id) and the shell.
+  static void endGroup(QProcess& process, qint64 group) {
+    if (group > 0) ::kill(-pid_t(group), SIGKILL);
+    process.kill();
+    process.waitForFinished(5000);
   }
 
   Shell& q;

@@ -15,8 +15,9 @@ class Shell {
 
   int ExecuteMode = 0;  // 0: synchronous (default), 1: asynchronous
 
-  // Sync: returns when the command ended. Async: returns at once; Completed follows, also when
-  // the shell could not be started. A command still running on this runner is ended first.
+  // Sync: returns when the command ended; on a termination signal its process group is killed
+  // (ExitStatus -1). Async: returns at once; Completed follows, also when the shell could not be
+  // started. A command still running on this runner is ended first.
   void Execute(const std::string& command);
   // Standard output of the last command ("" while an asynchronous one runs).
   const std::string& Result() const;

@@ -3,8 +3,10 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 
 #include "platform/Application.h"
@@ -12,11 +14,27 @@
 namespace {
 
 int g_signalSocket[2] = {-1, -1};
+std::atomic<bool> g_requested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
-// A signal handler may only do async-signal-safe work: it hands the signal to the event loop.
+// A signal handler may only do async-signal-safe work: it records the request, for a wait that
+// watches it, and hands the signal to the event loop.
 void onSignal(int signalNumber) {
+  g_requested.store(true);
   const char byte = static_cast<char>(signalNumber);
   [[maybe_unused]] const auto written = ::write(g_signalSocket[0], &byte, 1);
+}
+
+// Nobody is left to answer a dialog: each open modal one is closed, which answers Cancel.
+void closeModalDialogs() {
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->reject();
+    } else {
+      modal->close();
+    }
+    if (QApplication::activeModalWidget() == modal) return;  // it would not close
+  }
 }
 
 }  // namespace
@@ -24,11 +42,13 @@ void onSignal(int signalNumber) {
 void QuitOnTerminationSignals() {
   if (g_signalSocket[0] >= 0) return;
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0) return;
+  // Read from whichever event loop runs, a modal dialog's included.
   auto* notifier =
       new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
     char byte = 0;
     [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);
+    closeModalDialogs();
     if (Application* app = Application::Current()) app->Quit();
   });
   struct sigaction action {};
@@ -37,3 +57,13 @@ void QuitOnTerminationSignals() {
   action.sa_flags = SA_RESTART;
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signalNumber, &action, nullptr);
 }
+
+bool TerminationRequested() {
+  return g_requested.load();
+}
+
+namespace TerminationSignalsSeam {
+void clear() {
+  g_requested.store(false);
+}
+}  // namespace TerminationSignalsSeam

@@ -1,6 +1,17 @@
 #pragma once
 
-// Turns SIGTERM, SIGINT and SIGHUP into an orderly Application::Quit from the event loop, so a
-// logout or a kill still closes the windows and saves the settings. Call once, after the Qt
-// application exists; does nothing when the signals cannot be routed.
+// Turns SIGTERM, SIGINT and SIGHUP into an orderly quit, so a logout or a kill still closes the
+// windows and saves the settings, whatever the main thread is doing: an open modal dialog is
+// closed (answering Cancel), a synchronous command is stopped, then Application::Quit runs from
+// the event loop. Call once, after the Qt application exists; does nothing when the signals
+// cannot be routed.
 void QuitOnTerminationSignals();
+
+// True once a termination signal has arrived; may be called from any thread.
+bool TerminationRequested();
+
+// Lets a test program raise termination signals more than once.
+namespace TerminationSignalsSeam {
+// Forgets the termination request.
+void clear();
+}  // namespace TerminationSignalsSeam

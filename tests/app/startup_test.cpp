@@ -1,21 +1,27 @@
 // Start-up and shut-down: the settings folder, the hidden-then-shown main window, the hidden File
-// menu that still leaves Quit and About reachable, and the settings written at close.
+// menu that still leaves Quit and About reachable, the settings written at close, and the real
+// program ending in order on a termination signal.
 #include "app/Startup.h"
 
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/App.h"
 #include "app/HelpAbout.h"
 #include "app/MenuBar1.h"
 #include "app/Window1.h"
+#include "platform/Dictionary.h"
 #include "platform/MsgBox.h"
 #include "settings/AppName.h"
+#include "settings/XMLDictionary.h"
 #include "support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +55,24 @@ class Startup : public ::testing::Test {
   std::vector<std::string> boxes;
   std::vector<bool> windowVisibleAtBox;
 };
+
+std::string contentOf(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Whether the process pid has signalNumber in the set its /proc status calls field ("SigIgn":
+// ignored, "SigCgt": caught).
+bool inSignalSet(qint64 pid, const std::string& field, int signalNumber) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind(field + ":", 0) == 0)
+      return (std::stoull(line.substr(field.size() + 1), nullptr, 16) >> (signalNumber - 1)) & 1;
+  }
+  return false;
+}
 
 TEST_F(Startup, FirstStartCreatesTheSettingsFolderAndShowsTheWindowWithoutAMessage) {
   ::Startup::_EarlyStartup();
@@ -110,6 +134,51 @@ TEST_F(Startup, QuitShortcutAndAboutButtonStayReachableWithTheFileMenuHidden) {
     EXPECT_FALSE(App::Instance()->QuitRequested());
     QTest::keyClick(front, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(App::Instance()->QuitRequested());
+  }
+}
+
+TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
+  const std::string damaged = "<xmldict version=";
+  const std::string valid = XMLDictionary::ExportXMLString(std::make_shared<Dictionary>(), false);
+  const struct {
+    const char* name;
+    const char* prelude;  // run by /bin/sh before the program, as a login shell might
+    std::string settings;
+    std::vector<int> signalsSent;  // once the program is up
+    const char* errorText;         // expected on standard error
+    bool keepsBackup;              // the file found is kept as settings.xml.bak
+  } rows[] = {
+      // clang-format off
+      {"parse-error box", "", damaged, {SIGTERM}, "Parsing the Preference File", true},
+      // clang-format on
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    fs::remove_all(settingsFolder());
+    fs::create_directories(settingsFolder());
+    std::ofstream(settingsFolder() / "settings.xml") << row.settings;
+
+    QProcess program;  // its destructor kills a program still running
+    program.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QString(row.prelude) + "exec \"$0\"",
+                                              QStringLiteral(SHARDWICK_PROGRAM)});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const qint64 pid = program.processId();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return inSignalSet(pid, "SigCgt", SIGTERM); }, 10000));
+    QTest::qWait(1000);  // time to get to its box; the outcome is the same either way
+    for (int signalNumber : row.signalsSent) ::kill(pid_t(pid), signalNumber);
+
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains(row.errorText));
+    EXPECT_EQ(contentOf(settingsFolder() / "settings.xml"), valid);  // written anew, or left as it was
+    EXPECT_EQ(fs::exists(settingsFolder() / "settings.xml.bak"), row.keepsBackup);
+    if (row.keepsBackup) {
+      EXPECT_EQ(contentOf(settingsFolder() / "settings.xml.bak"), row.settings);
+    }
+    for (const auto& entry : fs::directory_iterator(settingsFolder())) {
+      EXPECT_EQ(entry.path().filename().string().find("settings.xml.tmp"), std::string::npos);
+    }
   }
 }
 

@@ -1,12 +1,19 @@
-// A termination signal becomes an orderly quit from the event loop instead of killing the process.
+// A termination signal becomes an orderly quit from the event loop instead of killing the process,
+// and stops a synchronous command the main thread is waiting for.
 #include "platform/TerminationSignals.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTest>
+#include <chrono>
 #include <csignal>
+#include <fstream>
+#include <thread>
 
 #include "platform/Application.h"
+#include "platform/Shell.h"
+#include "support/TestEnvironment.h"
 
 namespace {
 
@@ -18,7 +25,39 @@ TEST(TerminationSignals, EachSignalAsksTheApplicationToQuit) {
     app.Register();
     ASSERT_EQ(::raise(signalNumber), 0);  // without the handler this would end the test program
     EXPECT_TRUE(QTest::qWaitFor([&] { return app.QuitRequested(); }, 5000)) << signalNumber;
+    EXPECT_TRUE(TerminationRequested());
   }
+  TerminationSignalsSeam::clear();
+}
+
+TEST(TerminationSignals, ASignalStopsASynchronousCommandAndEverythingItStarted) {
+  QuitOnTerminationSignals();
+  const std::string pidFile = TestEnvironment::home() + "/sleeper.pid";
+  std::thread signaller([&] {
+    // Once the command runs; raised here, the signal reaches this thread, not the waiting one.
+    for (int tries = 0; tries < 200 && QFile(QString::fromStdString(pidFile)).size() == 0; ++tries)
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::raise(SIGTERM);
+  });
+  const auto start = std::chrono::steady_clock::now();
+  Shell shell;
+  shell.Execute("sleep 60 & echo $! > '" + pidFile + "'; wait");
+  const auto waited = std::chrono::steady_clock::now() - start;
+  signaller.join();
+  TerminationSignalsSeam::clear();
+  EXPECT_LT(waited, std::chrono::seconds(10));
+  EXPECT_EQ(shell.ExitStatus(), -1);
+  long pid = 0;
+  std::ifstream(pidFile) >> pid;
+  ASSERT_GT(pid, 0);
+  // Gone, or a zombie waiting for its new parent to reap it.
+  const auto gone = [&] {
+    std::string state;
+    std::ifstream("/proc/" + std::to_string(pid) + "/stat").ignore(1000, ')') >> state;
+    return state.empty() || state == "Z";
+  };
+  EXPECT_TRUE(QTest::qWaitFor(gone, 5000));
+  if (!gone()) ::kill(pid_t(pid), SIGKILL);
 }
 
 }  // namespace
