@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QSocketNotifier>
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 
 #include "platform/Application.h"
@@ -20,9 +21,22 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 // A signal handler may only do async-signal-safe work: it records the request, for a wait that
 // watches it, and hands the signal to the event loop.
 void onSignal(int signalNumber) {
+  const int savedErrno = errno;
   g_requested.store(true);
   const char byte = static_cast<char>(signalNumber);
   [[maybe_unused]] const auto written = ::write(g_signalSocket[0], &byte, 1);
+  errno = savedErrno;
+}
+
+// Sets the disposition of signalNumber, unless the program inherited it as ignored (nohup).
+void takeOver(int signalNumber, void (*handler)(int)) {
+  struct sigaction current {};
+  if (::sigaction(signalNumber, nullptr, &current) != 0 || current.sa_handler == SIG_IGN) return;
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  ::sigaction(signalNumber, &action, nullptr);
 }
 
 // Nobody is left to answer a dialog: each open modal one is closed, which answers Cancel.
@@ -51,11 +65,7 @@ void QuitOnTerminationSignals() {
     closeModalDialogs();
     if (Application* app = Application::Current()) app->Quit();
   });
-  struct sigaction action {};
-  action.sa_handler = onSignal;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signalNumber, &action, nullptr);
+  for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) takeOver(signalNumber, onSignal);
 }
 
 bool TerminationRequested() {

@@ -3,8 +3,8 @@
 // Turns SIGTERM, SIGINT and SIGHUP into an orderly quit, so a logout or a kill still closes the
 // windows and saves the settings, whatever the main thread is doing: an open modal dialog is
 // closed (answering Cancel), a synchronous command is stopped, then Application::Quit runs from
-// the event loop. Call once, after the Qt application exists; does nothing when the signals
-// cannot be routed.
+// the event loop. A signal that was ignored when the program started stays ignored. Call once,
+// after the Qt application exists; does nothing when the signals cannot be routed.
 void QuitOnTerminationSignals();
 
 // True once a termination signal has arrived; may be called from any thread.

@@ -146,10 +146,12 @@ TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
     std::string settings;
     std::vector<int> signalsSent;  // once the program is up
     const char* errorText;         // expected on standard error
+    int ignoredAtStart;            // a signal the program must leave ignored; 0 for none
     bool keepsBackup;              // the file found is kept as settings.xml.bak
   } rows[] = {
       // clang-format off
-      {"parse-error box", "", damaged, {SIGTERM}, "Parsing the Preference File", true},
+      {"parse-error box", "",              damaged, {SIGTERM},         "Parsing the Preference File", 0,      true},
+      {"nohup",           "trap '' HUP; ", valid,   {SIGHUP, SIGTERM}, "",                            SIGHUP, false},
       // clang-format on
   };
   for (const auto& row : rows) {
@@ -164,6 +166,9 @@ TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
     ASSERT_TRUE(program.waitForStarted(10000));
     const qint64 pid = program.processId();
     ASSERT_TRUE(QTest::qWaitFor([&] { return inSignalSet(pid, "SigCgt", SIGTERM); }, 10000));
+    if (row.ignoredAtStart) {
+      EXPECT_TRUE(inSignalSet(pid, "SigIgn", row.ignoredAtStart));
+    }
     QTest::qWait(1000);  // time to get to its box; the outcome is the same either way
     for (int signalNumber : row.signalsSent) ::kill(pid_t(pid), signalNumber);
 

@@ -17,8 +17,17 @@
 
 namespace {
 
+// The handlers, installed once over default dispositions (an inherited ignored one would stay).
+void installHandlers() {
+  [[maybe_unused]] static const bool installed = [] {
+    for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) std::signal(signalNumber, SIG_DFL);
+    QuitOnTerminationSignals();
+    return true;
+  }();
+}
+
 TEST(TerminationSignals, EachSignalAsksTheApplicationToQuit) {
-  QuitOnTerminationSignals();
+  installHandlers();
   QuitOnTerminationSignals();  // a second call changes nothing
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
     Application app;
@@ -31,7 +40,7 @@ TEST(TerminationSignals, EachSignalAsksTheApplicationToQuit) {
 }
 
 TEST(TerminationSignals, ASignalStopsASynchronousCommandAndEverythingItStarted) {
-  QuitOnTerminationSignals();
+  installHandlers();
   const std::string pidFile = TestEnvironment::home() + "/sleeper.pid";
   std::thread signaller([&] {
     // Once the command runs; raised here, the signal reaches this thread, not the waiting one.
