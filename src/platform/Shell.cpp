@@ -16,13 +16,15 @@ namespace {
 // How long a synchronous wait goes before it looks for a termination request.
 constexpr int kWaitSliceMs = 100;
 
-// The child's side of a start: a process group of its own, so that ending the group ends all the
-// command started, then /bin/sh with the command's exact bytes. QProcess hands arguments over as
-// QString, which would mangle a path that is not valid UTF-8; exec'ing here keeps every byte.
+// The child's side of a start: the signal dispositions the program changed set back (exec would
+// keep an ignored one), a process group of its own, so that ending the group ends all the command
+// started, then /bin/sh with the command's exact bytes. QProcess hands arguments over as QString,
+// which would mangle a path that is not valid UTF-8; exec'ing here keeps every byte.
 struct ChildStart {
   std::shared_ptr<const std::string> command;
 
   void operator()() const {
+    RestoreSignalsForChild();
     ::setpgid(0, 0);
     ::execl("/bin/sh", "sh", "-c", command->c_str(), static_cast<char*>(nullptr));
     // exec failed: fall through, and QProcess reports the failed start.

@@ -17,6 +17,8 @@ namespace {
 int g_signalSocket[2] = {-1, -1};
 std::atomic<bool> g_requested{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
+// The signals whose disposition this program set; written before any child is started.
+bool g_changed[NSIG] = {};
 
 // A signal handler may only do async-signal-safe work: it records the request, for a wait that
 // watches it, and hands the signal to the event loop.
@@ -36,7 +38,7 @@ void takeOver(int signalNumber, void (*handler)(int)) {
   action.sa_handler = handler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  ::sigaction(signalNumber, &action, nullptr);
+  if (::sigaction(signalNumber, &action, nullptr) == 0) g_changed[signalNumber] = true;
 }
 
 // Nobody is left to answer a dialog: each open modal one is closed, which answers Cancel.
@@ -68,8 +70,21 @@ void QuitOnTerminationSignals() {
   for (int signalNumber : {SIGTERM, SIGINT, SIGHUP}) takeOver(signalNumber, onSignal);
 }
 
+void IgnoreFileSizeSignal() {
+  takeOver(SIGXFSZ, SIG_IGN);
+}
+
 bool TerminationRequested() {
   return g_requested.load();
+}
+
+void RestoreSignalsForChild() {
+  struct sigaction action {};
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  for (int signalNumber = 1; signalNumber < NSIG; ++signalNumber) {
+    if (g_changed[signalNumber]) ::sigaction(signalNumber, &action, nullptr);
+  }
 }
 
 namespace TerminationSignalsSeam {

@@ -7,8 +7,18 @@
 // after the Qt application exists; does nothing when the signals cannot be routed.
 void QuitOnTerminationSignals();
 
+// Ignores SIGXFSZ (unless it already is), so a write past the file-size limit fails with EFBIG
+// and is reported instead of ending the program. Call first thing: a standard error that is a
+// file is written to early.
+void IgnoreFileSizeSignal();
+
 // True once a termination signal has arrived; may be called from any thread.
 bool TerminationRequested();
+
+// For a child between fork and exec: gives every signal whose disposition the program changed its
+// default back, so a command runs as it would from a terminal; a signal the program inherited as
+// ignored stays ignored. Async-signal-safe.
+void RestoreSignalsForChild();
 
 // Lets a test program raise termination signals more than once.
 namespace TerminationSignalsSeam {

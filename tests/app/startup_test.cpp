@@ -151,6 +151,7 @@ TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
   } rows[] = {
       // clang-format off
       {"parse-error box", "",              damaged, {SIGTERM},         "Parsing the Preference File", 0,      true},
+      {"file-size limit", "ulimit -f 0; ", valid,   {SIGTERM},         "Creating Preferences File",   0,      false},
       {"nohup",           "trap '' HUP; ", valid,   {SIGHUP, SIGTERM}, "",                            SIGHUP, false},
       // clang-format on
   };

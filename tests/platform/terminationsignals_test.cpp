@@ -1,5 +1,6 @@
 // A termination signal becomes an orderly quit from the event loop instead of killing the process,
-// and stops a synchronous command the main thread is waiting for.
+// and stops a synchronous command the main thread is waiting for; the commands themselves start
+// with the signal dispositions the program changed set back.
 #include "platform/TerminationSignals.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,16 @@ TEST(TerminationSignals, ASignalStopsASynchronousCommandAndEverythingItStarted) 
   };
   EXPECT_TRUE(QTest::qWaitFor(gone, 5000));
   if (!gone()) ::kill(pid_t(pid), SIGKILL);
+}
+
+TEST(TerminationSignals, ACommandGetsTheDefaultOfASignalTheProgramIgnores) {
+  std::signal(SIGXFSZ, SIG_DFL);
+  IgnoreFileSizeSignal();
+  Shell shell;
+  shell.Execute("sed -n 's/^SigIgn:[[:space:]]*//p' /proc/$$/status");
+  std::signal(SIGXFSZ, SIG_DFL);
+  ASSERT_EQ(shell.ExitStatus(), 0);
+  EXPECT_EQ(std::stoull(shell.Result(), nullptr, 16) >> (SIGXFSZ - 1) & 1, 0u);  // exec keeps SIG_IGN
 }
 
 }  // namespace
