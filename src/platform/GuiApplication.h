@@ -7,7 +7,9 @@
 class GuiApplication : public QApplication {
   Q_OBJECT
  public:
-  GuiApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+  // Without a display to show windows on, writes one line saying so to standard error and ends
+  // the program with status 1, instead of Qt's own messages and abort.
+  GuiApplication(int& argc, char** argv);
 
   bool notify(QObject* receiver, QEvent* event) override;
 };

@@ -1,6 +1,6 @@
 // Start-up and shut-down: the settings folder, the hidden-then-shown main window, the hidden File
 // menu that still leaves Quit and About reachable, the settings written at close, and the real
-// program ending in order on a termination signal.
+// program ending in order on a termination signal or without a display.
 #include "app/Startup.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +186,22 @@ TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
       EXPECT_EQ(entry.path().filename().string().find("settings.xml.tmp"), std::string::npos);
     }
   }
+}
+
+TEST(Program, WithoutADisplayItSaysSoInOneLineAndEndsWithStatusOne) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DISPLAY"));
+  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  program.start(QStringLiteral(SHARDWICK_PROGRAM), {});
+  ASSERT_TRUE(program.waitForFinished(10000));
+  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(program.exitCode(), 1);
+  const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+  EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+  EXPECT_TRUE(error.startsWith(QStringLiteral("shardwick: no display"))) << error.toStdString();
 }
 
 }  // namespace
