@@ -6,6 +6,7 @@
 #include "app/Window1.h"
 #include "platform/MsgBox.h"
 #include "platform/OpenFileDialog.h"
+#include "platform/TerminationSignals.h"
 #include "platform/TextFunctions.h"
 
 namespace {
@@ -56,7 +57,8 @@ void Window1::PushButton1_Action() {
       sourceFileLineCount = CountFrom(counter);
     }
     if (sourceFileLineCount == 0) {
-      MsgBox(kZeroLinesMessage);
+      // A count stopped because the program is quitting says nothing about the file.
+      if (!TerminationRequested()) MsgBox(kZeroLinesMessage);
       GroupBox1()->setEnabled(false);
       ChooseOutputBtn()->setEnabled(false);
       return;
