@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QUrl>
 #include <deque>
+#include <optional>
 
 #include "platform/FileType.h"
 #include "platform/OpenFileDialog.h"
@@ -49,6 +50,19 @@ std::shared_ptr<FolderItem> itemFor(const QString& path) {
   return std::make_shared<FolderItem>(std::string(bytes.constData(), std::size_t(bytes.size())));
 }
 
+// The answer a dialog gives without showing itself: the next queued one, or Cancel once a
+// termination request has arrived (nobody is left to answer); nothing when it must be shown.
+std::optional<std::shared_ptr<FolderItem>> answerWithoutShowing(
+    std::deque<std::shared_ptr<FolderItem>>& answers) {
+  if (!answers.empty()) {
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  if (TerminationRequested()) return nullptr;
+  return std::nullopt;
+}
+
 QString qpath(const std::shared_ptr<FolderItem>& item) {
   return item ? QFile::decodeName(QByteArray::fromStdString(item->NativePath())) : QString();
 }
@@ -59,12 +73,7 @@ std::shared_ptr<FolderItem> GetOpenFolderItem(const std::string& filter) {
   auto& state = openFileState();
   state.lastFilter = filter;
   ++state.timesShown;
-  if (!state.answers.empty()) {
-    auto answer = state.answers.front();
-    state.answers.pop_front();
-    return answer;
-  }
-  if (TerminationRequested()) return nullptr;  // nobody is left to answer
+  if (auto answer = answerWithoutShowing(state.answers)) return *answer;
   QStringList filters;
   for (const std::string& f : FileTypeRegistry::DialogFilters(filter)) filters << QString::fromStdString(f);
   const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), QString(),
@@ -92,12 +101,7 @@ std::shared_ptr<FolderItem> SelectFolderDialog::ShowModal() {
   state.lastShown = SelectFolderDialogSeam::Shown{ActionButtonCaption, Title, PromptText,
                                                   InitialDirectory ? InitialDirectory->NativePath() : ""};
   ++state.timesShown;
-  if (!state.answers.empty()) {
-    auto answer = state.answers.front();
-    state.answers.pop_front();
-    return answer;
-  }
-  if (TerminationRequested()) return nullptr;  // nobody is left to answer
+  if (auto answer = answerWithoutShowing(state.answers)) return *answer;
   QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(Title.empty() ? PromptText : Title),
                      qpath(InitialDirectory));
   dialog.setFileMode(QFileDialog::Directory);
