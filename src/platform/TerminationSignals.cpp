@@ -21,13 +21,22 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 bool g_changed[NSIG] = {};
 
 // A signal handler may only do async-signal-safe work: it records the request, for a wait that
-// watches it, and hands the signal to the event loop.
+// watches it, and hands the signal to the event loop. It must never block, for it runs on the one
+// thread that empties the socket: when a burst has filled it, the write fails with EAGAIN, and the
+// bytes already waiting say all there is to say.
 void onSignal(int signalNumber) {
   const int savedErrno = errno;
   g_requested.store(true);
   const char byte = static_cast<char>(signalNumber);
   [[maybe_unused]] const auto written = ::write(g_signalSocket[0], &byte, 1);
   errno = savedErrno;
+}
+
+// Empties the socket: one pass of the event loop answers every signal that has arrived.
+void drainSignalSocket() {
+  char bytes[256];
+  while (::read(g_signalSocket[1], bytes, sizeof bytes) > 0) {
+  }
 }
 
 // Sets the disposition of signalNumber, unless the program inherited it as ignored (nohup).
@@ -57,13 +66,12 @@ void closeModalDialogs() {
 
 void QuitOnTerminationSignals() {
   if (g_signalSocket[0] >= 0) return;
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSocket) != 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalSocket) != 0) return;
   // Read from whichever event loop runs, a modal dialog's included.
   auto* notifier =
       new QSocketNotifier(g_signalSocket[1], QSocketNotifier::Read, QCoreApplication::instance());
   QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-    char byte = 0;
-    [[maybe_unused]] const auto read = ::read(g_signalSocket[1], &byte, 1);
+    drainSignalSocket();
     closeModalDialogs();
     if (Application* app = Application::Current()) app->Quit();
   });
