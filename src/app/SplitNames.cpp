@@ -78,7 +78,7 @@ std::shared_ptr<FolderItem> ChooseRunFolder(const FolderItem& outputFolder,
                                             const std::string& shortFilename) {
   for (std::int64_t counter = 0;; ++counter) {
     auto candidate = outputFolder.Child(RunFolderName(shortFilename, counter));
-    if (!candidate || !candidate->Exists()) return candidate;
+    if (!candidate || !candidate->NameInUse()) return candidate;
   }
 }
 

@@ -18,8 +18,8 @@ SplitName DeriveSplitName(const std::string& fileName);
 // shortFilename + "_split" for counter 0, else with "-" and the counter in at least four digits.
 std::string RunFolderName(const std::string& shortFilename, std::int64_t counter);
 
-// The first run-folder candidate in outputFolder that does not exist yet; nullptr when no child
-// item can be formed for the name.
+// The first run-folder candidate in outputFolder whose name is free (a link that leads nowhere
+// takes its name as well); nullptr when no child item can be formed for the name.
 std::shared_ptr<FolderItem> ChooseRunFolder(const FolderItem& outputFolder, const std::string& shortFilename);
 
 // How many split tags exist (aaaa to zzzz): the most pieces one run can write.

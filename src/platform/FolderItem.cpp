@@ -6,7 +6,7 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <optional>
 #include <random>
 #include <utility>
 
@@ -21,6 +21,22 @@ std::string currentFolder() {
   if (::getcwd(buffer.data(), buffer.size()) == nullptr) return "/";
   buffer.resize(std::char_traits<char>::length(buffer.c_str()));
   return buffer;
+}
+
+// The path that a write to path replaces: path itself, or, when it names a symbolic link, the
+// item at the end of the links, which need not exist yet. A relative link is read against the
+// folder that holds it. Nothing when a link cannot be read or the links go round in a loop.
+std::optional<std::string> finalLinkTarget(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {  // the kernel's own limit on links in one lookup
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
+    target.resize(static_cast<std::size_t>(length));
+    path = target.front() == '/' ? target : path.substr(0, path.rfind('/') + 1) + target;
+  }
+  return std::nullopt;
 }
 
 // Drops trailing slashes (but keeps the root "/").
@@ -49,6 +65,11 @@ std::string FolderItem::ShellPath() const {
 }
 
 bool FolderItem::Exists() const {
+  struct stat info {};
+  return ::stat(m_path.c_str(), &info) == 0;
+}
+
+bool FolderItem::NameInUse() const {
   struct stat info {};
   return ::lstat(m_path.c_str(), &info) == 0;
 }
@@ -87,15 +108,12 @@ bool FolderItem::CreateAsFolder() {
 
 std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(const std::string& /*type*/) const {
   if (IsFolder()) return nullptr;
-  // A link is followed, so the file it names is replaced and the link stays.
-  std::string target = m_path;
+  // The new file takes the place of the link's target, never of the link: a link that leads
+  // nowhere yet (a dotfiles link whose file is missing) gets its file made.
+  const std::optional<std::string> resolved = finalLinkTarget(m_path);
+  if (!resolved) return nullptr;
+  const std::string& target = *resolved;
   struct stat info {};
-  if (::lstat(m_path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-    if (char* resolved = ::realpath(m_path.c_str(), nullptr)) {
-      target = resolved;
-      std::free(resolved);
-    }
-  }
   const bool replacing = ::stat(target.c_str(), &info) == 0;
   std::random_device random;
   for (int attempt = 0; attempt < 100; ++attempt) {

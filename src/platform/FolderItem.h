@@ -22,9 +22,12 @@ class FolderItem : public Object {
   // The absolute path as one POSIX-shell word in single quotes, every character literal.
   std::string ShellPath() const;
 
-  // True when an item of this name is there: a symbolic link counts as an item of its own,
-  // even when it leads nowhere. False when there is none or it cannot be examined.
+  // True when an item is there, a symbolic link counting as what it leads to: a link that leads
+  // nowhere does not exist. False when there is none or it cannot be examined.
   bool Exists() const;
+  // True when the name is taken in its folder, by any item: a symbolic link counts even when it
+  // leads nowhere, for no new item can be made under its name. False when it cannot be examined.
+  bool NameInUse() const;
   // True only for an existing item that this process may read.
   bool IsReadable() const;
   // True only for an existing folder.
@@ -45,7 +48,8 @@ class FolderItem : public Object {
   // The system's error number (errno) of the last CreateAsFolder that failed; 0 after success.
   int LastErrorCode() const { return m_lastErrorCode; }
   // A stream that replaces the file's content when it is closed; nullptr when the file cannot
-  // be created. The type is accepted for compatibility and ignored.
+  // be created. A symbolic link is written through: what it leads to is replaced or created, and
+  // the link stays. The type is accepted for compatibility and ignored.
   std::unique_ptr<BinaryStream> CreateBinaryFile(const std::string& type) const;
   // A stream over the file's text; nullptr when it cannot be opened for reading or is not a
   // regular file (a folder, a named pipe, a device).

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <string>
 #include <vector>
 
@@ -138,6 +139,38 @@ TEST_F(Preferences, CorruptFileIsKeptAsBackupBeforeItIsReplaced) {
   XMLPreferences::WritePrefFile();
   EXPECT_FALSE(QFile::exists(path("settings.xml.bak")));
   EXPECT_EQ(takeBoxes(), std::vector<std::string>{kParseBox});
+}
+
+TEST_F(Preferences, LinkThatLeadsNowhereIsAFirstStartAndIsWrittenThrough) {
+  // A dotfiles link whose file is missing: nothing to load or keep; the write goes to the link's
+  // target (a relative one read from the link's folder) and the link stays.
+  const struct {
+    const char* what;
+    std::string target;  // of the link, relative to the application's folder
+    bool written;
+  } rows[] = {
+      {"into an existing folder", "../dotfiles/settings.xml", true},
+      {"into a missing folder", "../missing/settings.xml", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    QDir(m_folder).removeRecursively();
+    QDir().mkpath(m_folder);
+    QDir().mkpath(m_folder + "/../dotfiles");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(row.target), path("settings.xml")));
+    XMLPreferences::InitPrefFile();
+    EXPECT_TRUE(takeBoxes().empty());
+    XMLPreferences::SetPrefString("name", "value");
+    XMLPreferences::WritePrefFile();
+    EXPECT_EQ(takeBoxes(), row.written ? std::vector<std::string>{} : std::vector<std::string>{kWriteBox});
+    EXPECT_EQ(QFile::symLinkTarget(path("settings.xml")),
+              QFileInfo(m_folder + "/" + QString::fromStdString(row.target)).absoluteFilePath());
+    EXPECT_FALSE(QFile::exists(path("settings.xml.bak")));
+    XMLPreferences::InitPrefFile();
+    EXPECT_EQ(XMLPreferences::GetPrefString("name", "absent"), row.written ? "value" : "absent");
+    EXPECT_TRUE(takeBoxes().empty());
+  }
+  QDir(m_folder + "/../dotfiles").removeRecursively();
 }
 
 TEST_F(Preferences, PropertyListIsLoadedAndRewrittenAsXmlDict) {
