@@ -1,5 +1,7 @@
 #include "platform/GuiApplication.h"
 
+#include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -26,12 +28,37 @@ const char* orNull(const std::string& text) {
   return text.empty() ? nullptr : text.c_str();
 }
 
+// The platform plugin's own messages: the ones that tell why no platform could be started.
+bool fromPlatform(const HeldMessage& message) {
+  return message.type != QtDebugMsg && message.category.rfind("qt.qpa", 0) == 0;
+}
+
+// What the X11 and Wayland platforms say when there is no display to connect to.
+bool saysNoDisplay(const HeldMessage& message) {
+  return fromPlatform(message) && (message.text.contains(QLatin1String("could not connect to display")) ||
+                                   message.text.contains(QLatin1String("Failed to create wl_display")));
+}
+
+// Qt's reason on one line: the platform's messages, then the fatal one, which on its own only
+// says that no platform could be started.
+std::string qtReason(const QString& fatalText) {
+  QStringList parts;
+  for (const HeldMessage& message : g_held) {
+    if (fromPlatform(message)) parts << message.text.simplified();
+  }
+  parts << fatalText.simplified();
+  return parts.join(QLatin1String("; ")).toStdString();
+}
+
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
-    // The one fatal error while the application is being made: no platform to show windows on.
-    // Qt aborts once this handler returns, so the program ends here.
-    std::fprintf(stderr, "%s: no display found: the program needs a graphical session (X11 or Wayland).\n",
-                 g_programName.c_str());
+    // The application cannot be made, and Qt aborts once this handler returns: the program ends
+    // here, with one line that names the cause.
+    const bool noDisplay = std::any_of(g_held.begin(), g_held.end(), saysNoDisplay);
+    const std::string line =
+        noDisplay ? "no display found: the program needs a graphical session (X11 or Wayland)."
+                  : "the graphical session could not start: " + qtReason(text);
+    std::fprintf(stderr, "%s: %s\n", g_programName.c_str(), line.c_str());
     std::fflush(stderr);
     std::_Exit(1);
   }

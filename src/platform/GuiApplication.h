@@ -7,8 +7,9 @@
 class GuiApplication : public QApplication {
   Q_OBJECT
  public:
-  // Without a display to show windows on, writes one line saying so to standard error and ends
-  // the program with status 1, instead of Qt's own messages and abort.
+  // When no windows can be shown, writes one line with the cause to standard error (no display,
+  // or Qt's own reason, such as a platform plugin that is missing) and ends the program with
+  // status 1, instead of Qt's messages and abort.
   GuiApplication(int& argc, char** argv);
 
   bool notify(QObject* receiver, QEvent* event) override;

@@ -1,6 +1,6 @@
 // Start-up and shut-down: the settings folder, the hidden-then-shown main window, the hidden File
 // menu that still leaves Quit and About reachable, the settings written at close, and the real
-// program ending in order on a termination signal or without a display.
+// program ending in order on a termination signal, or with one line when it cannot show windows.
 #include "app/Startup.h"
 
 #include <gtest/gtest.h>
@@ -206,20 +206,36 @@ TEST_F(Startup, TheProgramEndsInOrderOnATerminationSignalWhateverItIsDoing) {
   }
 }
 
-TEST(Program, WithoutADisplayItSaysSoInOneLineAndEndsWithStatusOne) {
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.remove(QStringLiteral("DISPLAY"));
-  environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-  QProcess program;
-  program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(SHARDWICK_PROGRAM), {});
-  ASSERT_TRUE(program.waitForFinished(10000));
-  EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(program.exitCode(), 1);
-  const QString error = QString::fromLocal8Bit(program.readAllStandardError());
-  EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
-  EXPECT_TRUE(error.startsWith(QStringLiteral("shardwick: no display"))) << error.toStdString();
+TEST(Program, AStartThatCannotShowWindowsEndsWithOneLineNamingTheCauseAndStatusOne) {
+  const struct {
+    const char* what;
+    const char* platform;
+    const char* display;  // nullptr: none
+    const char* lineStart;
+    const char* named;  // must be in the line
+  } rows[] = {
+      {"no display", "xcb", nullptr, "shardwick: no display found", "graphical session"},
+      {"unknown platform plugin", "no-such-platform", ":0", "shardwick: the graphical session could not start: ",
+       "no-such-platform"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.what);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (row.display) environment.insert(QStringLiteral("DISPLAY"), row.display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), row.platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(SHARDWICK_PROGRAM), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    const QString error = QString::fromLocal8Bit(program.readAllStandardError());
+    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(row.lineStart)) << error.toStdString();
+    EXPECT_TRUE(error.contains(row.named)) << error.toStdString();
+  }
 }
 
 }  // namespace
