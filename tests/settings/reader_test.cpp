@@ -152,12 +152,17 @@ TEST(Reader, Conversions) {
       {"<integer>9223372036854775807</integer>", Variant(INT64_MAX)},
       {"<integer>-9223372036854775808</integer>", Variant(INT64_MIN)},
       {"<integer> 1.5e3</integer>", Variant(1500)},
+      {"<integer>\t42</integer>", Variant(42)},
+      {"<integer>1e+3</integer>", Variant(1000)},
+      {"<integer>15e-1</integer>", Variant(1)},
       {"<real>1e300</real>", Variant(1e300)},
       {"<string>  padded  </string>", Variant("  padded  ")},
       {"<string>   </string>", Variant("   ")},
       {"<string></string>", Variant("")},
       {"<string/>", Variant("")},
       {"<string>a &amp; b &#65;&#x42;</string>", Variant("a & b AB")},
+      {"<string>&apos;&quot;&lt;&gt;</string>", Variant("'\"<>")},
+      {"<string>&#x1F600;</string>", Variant("\xF0\x9F\x98\x80")},  // beyond U+FFFF: four bytes
       {"<string>x<b>bold</b>y</string>", Variant("x<b>bold</b>y")},
       {"<string><![CDATA[<raw> & ]]></string>", Variant("<raw> & ")},
       {"<string>line1\r\nline2</string>", Variant("line1\nline2")},
@@ -248,6 +253,7 @@ TEST(Reader, HostileInputFailsInOrder) {
       // An integer beyond 64 bits could not be saved back unchanged.
       xmldict("<key>k</key><integer>9223372036854775808</integer>"),
       xmldict("<key>k</key><integer>-9223372036854775809</integer>"),
+      xmldict("<key>k</key><integer>99999999999999999999</integer>"),
   };
   for (const std::string& text : refused) EXPECT_FALSE(load(text)) << text;
   // A declared entity that is never used does no harm.
