@@ -3,16 +3,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <csignal>
 
 #include "platform/FileType.h"
 #include "platform/Menu.h"
 #include "platform/OpenFileDialog.h"
 #include "platform/SelectFolderDialog.h"
 #include "platform/ShowURL.h"
+#include "platform/TerminationSignals.h"
 #include "platform/Window.h"
 
 namespace {
@@ -56,6 +59,29 @@ TEST_F(Seams, FolderDialogRecordsWhatItWasGiven) {
   EXPECT_EQ(shown->promptText, "Pick one");
   EXPECT_EQ(shown->initialDirectory, "/tmp/Docs");
   EXPECT_EQ(SelectFolderDialogSeam::timesShown(), 1);
+}
+
+TEST_F(Seams, AfterATerminationRequestTheDialogsAnswerCancelWithoutShowing) {
+  // A dialog that showed itself would wait for an answer nobody is left to give.
+  struct ShowSpy : QObject {
+    bool shown = false;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+      if (event->type() == QEvent::Show && qobject_cast<QDialog*>(watched)) {
+        shown = true;
+        QMetaObject::invokeMethod(watched, "reject", Qt::QueuedConnection);
+      }
+      return false;
+    }
+  } spy;
+  qApp->installEventFilter(&spy);
+  QuitOnTerminationSignals();
+  ASSERT_EQ(::raise(SIGTERM), 0);
+  QCoreApplication::processEvents();  // the request is seen before any dialog opens
+  EXPECT_EQ(GetOpenFolderItem("text/csv"), nullptr);
+  EXPECT_EQ(SelectFolderDialog().ShowModal(), nullptr);
+  EXPECT_FALSE(spy.shown);
+  qApp->removeEventFilter(&spy);
+  TerminationSignalsSeam::clear();
 }
 
 TEST_F(Seams, InterceptedUrlsAreRecordedNotOpened) {
