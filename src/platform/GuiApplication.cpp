@@ -55,9 +55,9 @@ void holdMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     // The application cannot be made, and Qt aborts once this handler returns: the program ends
     // here, with one line that names the cause.
     const bool noDisplay = std::any_of(g_held.begin(), g_held.end(), saysNoDisplay);
-    const std::string line =
-        noDisplay ? "no display found: the program needs a graphical session (X11 or Wayland)."
-                  : "the graphical session could not start: " + qtReason(text);
+    const std::string line = noDisplay
+                                 ? "no display found: the program needs a graphical session (X11 or Wayland)."
+                                 : "the graphical session could not start: " + qtReason(text);
     std::fprintf(stderr, "%s: %s\n", g_programName.c_str(), line.c_str());
     std::fflush(stderr);
     std::_Exit(1);

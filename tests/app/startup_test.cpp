@@ -226,8 +226,8 @@ TEST(Program, AStartThatCannotShowWindowsEndsWithOneLineNamingTheCauseAndStatusO
     const char* named;  // must be in the line
   } rows[] = {
       {"no display", "xcb", nullptr, "shardwick: no display found", "graphical session"},
-      {"unknown platform plugin", "no-such-platform", ":0", "shardwick: the graphical session could not start: ",
-       "no-such-platform"},
+      {"unknown platform plugin", "no-such-platform", ":0",
+       "shardwick: the graphical session could not start: ", "no-such-platform"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);

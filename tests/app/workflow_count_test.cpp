@@ -112,7 +112,8 @@ TEST_F(WorkflowTest, ZeroLinesAndRefusals) {
     }
     EXPECT_EQ(w->step1text()->text().toStdString(), c.label);
     TerminationSignalsSeam::clear();
-    EXPECT_EQ(boxes, c.messageBox && !c.quitting ? std::vector<std::string>{kZeroLines} : std::vector<std::string>{});
+    EXPECT_EQ(boxes, c.messageBox && !c.quitting ? std::vector<std::string>{kZeroLines}
+                                                 : std::vector<std::string>{});
     EXPECT_FALSE(w->GroupBox1()->isEnabled());
     EXPECT_FALSE(w->ChooseOutputBtn()->isEnabled());
     EXPECT_EQ(w->PushButton3()->isEnabled(), splitEnabled);
