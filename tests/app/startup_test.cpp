@@ -23,6 +23,7 @@
 #include "platform/MsgBox.h"
 #include "settings/AppName.h"
 #include "settings/XMLDictionary.h"
+#include "support/Processes.h"
 #include "support/TestEnvironment.h"
 
 namespace fs = std::filesystem;
@@ -77,15 +78,10 @@ bool inSignalSet(qint64 pid, const std::string& field, int signalNumber) {
 
 // Sends signalNumber to pid without pause until it has ended (a zombie or gone), for at most 5 s.
 void SendUntilEnded(qint64 pid, int signalNumber) {
-  const auto ended = [pid] {
-    std::string state;
-    std::ifstream("/proc/" + std::to_string(pid) + "/stat").ignore(1000, ')') >> state;
-    return state.empty() || state == "Z";
-  };
   const QDeadlineTimer deadline(5000);
   for (int sent = 1; !deadline.hasExpired(); ++sent) {
     ::kill(pid_t(pid), signalNumber);
-    if (sent % 100 == 0 && ended()) return;
+    if (sent % 100 == 0 && processEnded(pid)) return;
   }
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "support/Processes.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -21,16 +22,6 @@ constexpr int kWaitMs = 10000;
 
 bool waitForCompleted(const int& count, int expected) {
   return QTest::qWaitFor([&] { return count >= expected; }, kWaitMs);
-}
-
-// True when pid names no live process (gone, or a zombie waiting to be reaped).
-bool processGone(long pid) {
-  if (::kill(pid_t(pid), 0) != 0) return true;
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  std::getline(stat, line);
-  const auto close = line.rfind(')');
-  return close == std::string::npos || (close + 2 < line.size() && line[close + 2] == 'Z');
 }
 
 TEST(Shell, SynchronousCommandsReportOutputErrorsAndStatus) {
@@ -152,7 +143,7 @@ TEST(Shell, DestroyingTheRunnerEndsTheCommandAndEverythingItStarted) {
   long pid = 0;
   in >> pid;
   ASSERT_GT(pid, 0);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return processGone(pid); }, kWaitMs));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return processEnded(pid); }, kWaitMs));
   QTest::qWait(100);
   EXPECT_EQ(completed, 0);
 }

@@ -14,6 +14,7 @@
 
 #include "platform/Application.h"
 #include "platform/Shell.h"
+#include "support/Processes.h"
 #include "support/TestEnvironment.h"
 
 namespace {
@@ -60,14 +61,8 @@ TEST(TerminationSignals, ASignalStopsASynchronousCommandAndEverythingItStarted) 
   long pid = 0;
   std::ifstream(pidFile) >> pid;
   ASSERT_GT(pid, 0);
-  // Gone, or a zombie waiting for its new parent to reap it.
-  const auto gone = [&] {
-    std::string state;
-    std::ifstream("/proc/" + std::to_string(pid) + "/stat").ignore(1000, ')') >> state;
-    return state.empty() || state == "Z";
-  };
-  EXPECT_TRUE(QTest::qWaitFor(gone, 5000));
-  if (!gone()) ::kill(pid_t(pid), SIGKILL);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return processEnded(pid); }, 5000));
+  if (!processEnded(pid)) ::kill(pid_t(pid), SIGKILL);
 }
 
 TEST(TerminationSignals, ACommandGetsTheDefaultOfASignalTheProgramIgnores) {
